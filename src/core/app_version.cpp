@@ -1,1 +1,0 @@
-#include "core/app_version.h"

@@ -1,1 +1,0 @@
-// Shared helpers for the test programs.
