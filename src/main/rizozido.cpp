@@ -109,9 +109,10 @@ void TForm1::AutoControls1Click() { app().Form13->show(); }
 void TForm1::est1Click() {
     TForm11* test = app().Form11;
     const QRect outer = frameGeometry();
-    test->move(outer.left(), outer.top() + outer.height());
-    test->resize(outer.width(), test->height());
     test->show();
+    const int frame_width = test->frameGeometry().width() - test->width();
+    test->resize(outer.width() - frame_width, test->height());
+    test->move(outer.left(), outer.top() + outer.height());
 }
 
 void TForm1::About2Click() {
