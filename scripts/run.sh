@@ -14,7 +14,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   shot="$root/shot.png"
   xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     dir="$1"; shot="$2"
-    "$dir/board_sim" --ports-dir "$dir/ports" --com 5 --pace --window > "$dir/board_sim.out" &
+    "$dir/tools/board_sim/board_sim" --ports-dir "$dir/ports" --com 5 --pace --window > "$dir/board_sim.out" &
     sim=$!
     for _ in $(seq 50); do grep -q READY "$dir/board_sim.out" 2>/dev/null && break; sleep 0.1; done
     (cd "$dir" && ./morvane) &
@@ -28,7 +28,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 0
 fi
 
-"$dir/board_sim" --ports-dir "$dir/ports" --com 5 --pace --window > "$dir/board_sim.out" &
+"$dir/tools/board_sim/board_sim" --ports-dir "$dir/ports" --com 5 --pace --window > "$dir/board_sim.out" &
 sim=$!
 trap 'kill $sim 2>/dev/null || true' EXIT
 for _ in $(seq 50); do grep -q READY "$dir/board_sim.out" 2>/dev/null && break; sleep 0.1; done

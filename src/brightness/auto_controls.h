@@ -20,6 +20,19 @@ public:
     void Show_Command(const QString& text);
     void Set_Picker_Formats();
 
+    // Sub-mode handlers, pickers, corrections, schedule button, placement
+    void TntRadioGroup1Click();  // backlight sub-mode
+    void TntRadioGroup2Click();  // brightness sub-mode
+    void DateTimePicker1Change();
+    void DateTimePicker2Change();
+    void DateTimePicker3Change();
+    void DateTimePicker4Change();
+    void SpinEdit8Change();
+    void SpinEdit9Change();
+    void Button3Click();
+    void FormShow();
+    void FormHide();
+
 private:
     std::unique_ptr<Ui::TForm13> ui_;
 };

@@ -16,6 +16,9 @@ public:
     ~TForm12() override;
     Ui::TForm12* ui() const { return ui_.get(); }
 
+    // Applies the board type: the price board shows the product count and re-lays the main window.
+    void RadioGroup2Click();
+
 private:
     std::unique_ptr<Ui::TForm12> ui_;
 };

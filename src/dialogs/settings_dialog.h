@@ -21,9 +21,33 @@ public:
     // Panel 0 of the dialog's status bar: the framed command of each exchange attempt.
     void Show_Command(const QString& text);
 
-    // The port: selection of the named port and the search for the board.
+    // The port: selection of the named port and the search for the board (link/port_discovery.cpp).
     void ComboBox1Change();
     void Button2Click();
+
+    // Showing, closing and the operator's settings (dialogs/settings_dialog.cpp)
+    void FormShow();
+    void FormHide();
+    void Btn_OK_Click();
+    void SpinEdit5Change();
+    void SpinEdit4Change();
+    void SpinEdit10Change();
+    void TntCheckBox1Click();
+    void Button4Click();
+    void CheckBox2Click();
+    void CheckBox5Click();
+    void CheckBox9Click();
+    void TntCheckBox3Click();
+
+    // Shares the lower panel's width between the Write and Read buttons (main/layout.cpp).
+    void Buttons_arrange();
+
+    // The timer rule and the "Controlled by" handler (brightness/mode_selection.cpp)
+    void RadioGroup4Click();
+    void RadioGroup2Click();
+
+    // The controller settings line (operations/controller_settings.cpp)
+    void Send_Settings();
 
     static constexpr int kProtocolLines = 5000;  // the log keeps the newest lines
 

@@ -51,6 +51,41 @@ public:
 
     int Startup_Runs = 0;  // how often the start-up step ran (once)
 
+    // Rows: value entry and enable boxes (content/row_entry.cpp)
+    void Fit_Row(int row);
+    void Edit_Change(int row);                         // Edit1Change .. Edit10Change
+    void Edit_Key_Press(int row, const QString& key);  // Edit1KeyPress .. Edit10KeyPress
+    void Edit_Click(int row);                          // Edit1Click .. Edit10Click
+    void Row_Check_Click(int row);                     // CheckBox1Click .. CheckBox5aClick
+    void Apply_Row_Enable(int row);
+
+    // Settings file (persistence/settings_file.cpp)
+    void Save_Settings();
+    void Load_Settings();
+
+    // Controller section of the settings file (persistence/controller_section.cpp)
+    void Save_Controller_Settings();
+    void Load_Controller_Settings();
+
+    // Data file (persistence/data_file.cpp)
+    void Save1Click();
+    void Load1Click();
+    void Show1Click();
+
+    // Layout of the rows (main/layout.cpp)
+    void FormResize();
+
+    // Brightness and backlight selectors (brightness/mode_selection.cpp)
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void Apply_Backlight_Code(int code);
+    void Apply_Brightness_Code(int code);
+
+    // Board operations (operations/)
+    void Btn_Send_Click();
+    void Btn_Read_Click();
+    void Send_Controller_Setting();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
