@@ -32,6 +32,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(new Ui::TForm1) {
     connect(ui_->AutoControls1, &QAction::triggered, this, &TForm1::AutoControls1Click);
     connect(ui_->est1, &QAction::triggered, this, &TForm1::est1Click);
     connect(ui_->About2, &QAction::triggered, this, &TForm1::About2Click);
+    connect(ui_->Btn_Send_, &QPushButton::clicked, this, &TForm1::Btn_Send_Click);
+    connect(ui_->Btn_Read_, &QPushButton::clicked, this, &TForm1::Btn_Read_Click);
 
     FormCreate();
     Timer3.start();
