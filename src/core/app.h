@@ -27,6 +27,7 @@ struct App {
     bool Settings_Sending = false;     // while the controller settings line is built and sent
     bool Port_Found = false;           // result of the latest port search
     bool Test_Mode = false;            // set once the test dialog has been shown
+    bool Upload_Running = false;       // while an upload runs; a second one is refused
 
     // Files
     QString Program_Dir;  // the program's folder, with its trailing separator
