@@ -41,8 +41,8 @@ int main(int argc, char** argv) {
         link.Exchange_Command();
         const double wall_s = wall.nsecsElapsed() / 1e9;
         const double cpu_s = Cpu_Seconds() - cpu0;
-        std::printf("wait for a silent board: wall %.3f s, cpu %.4f s, cpu/wall %.4f (target below 0.02)\n", wall_s,
-                    cpu_s, cpu_s / wall_s);
+        std::printf("wait for a silent board: wall %.3f s, cpu %.4f s, cpu/wall %.4f (target below 0.02)\n",
+                    wall_s, cpu_s, cpu_s / wall_s);
         Close_Port(link.Port_Handle);
     }
     {
@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
                 bytes_out, bytes_in, (bytes_out + bytes_in) * kByteSeconds * 1000, ratios[ratios.size() / 2],
                 ratios.first(), ratios.last());
             std::printf(
-                "  (a pseudo-terminal carries the request instantly; against the answer's wire time alone the "
+                "  (a pseudo-terminal carries the request instantly; against the answer's wire time alone "
+                "the "
                 "median ratio is %.3f)\n",
                 answer_ratios[answer_ratios.size() / 2]);
         }

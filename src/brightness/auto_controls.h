@@ -11,7 +11,7 @@ class TForm13;
 // backlight, each group with its sub-mode (by time or by schedule file).
 class TForm13 : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TForm13(QWidget* parent = nullptr);
     ~TForm13() override;
     Ui::TForm13* ui() const { return ui_.get(); }
@@ -33,6 +33,6 @@ public:
     void FormShow();
     void FormHide();
 
-private:
+  private:
     std::unique_ptr<Ui::TForm13> ui_;
 };

@@ -11,7 +11,7 @@ class TForm12;
 // names, the currency count and the currency codes.
 class TForm12 : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TForm12(QWidget* parent = nullptr);
     ~TForm12() override;
     Ui::TForm12* ui() const { return ui_.get(); }
@@ -19,6 +19,6 @@ public:
     // Applies the board type: the price board shows the product count and re-lays the main window.
     void RadioGroup2Click();
 
-private:
+  private:
     std::unique_ptr<Ui::TForm12> ui_;
 };

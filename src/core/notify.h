@@ -8,7 +8,7 @@
 // for a missing transport device. Each is also counted, so that what happened can be checked.
 struct Notices {
     int beeps = 0;
-    QStringList errors;      // texts shown in the application's error box
+    QStringList errors;       // texts shown in the application's error box
     int transport_boxes = 0;  // "Please check transport device" boxes shown
 };
 

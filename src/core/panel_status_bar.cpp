@@ -17,14 +17,16 @@ void Panel_Status_Bar::setPanels(const QList<Panel>& panels) {
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
         const bool last = i == panels.size() - 1;
-        if (panels[i].width > 0) l->setFixedWidth(panels[i].width);
+        if (panels[i].width > 0)
+            l->setFixedWidth(panels[i].width);
         addWidget(l, last && panels[i].width <= 0 ? 1 : 0);
         labels_.append(l);
     }
 }
 
 void Panel_Status_Bar::setPanelText(int index, const QString& text) {
-    if (index >= 0 && index < labels_.size()) labels_[index]->setText(text);
+    if (index >= 0 && index < labels_.size())
+        labels_[index]->setText(text);
 }
 
 QString Panel_Status_Bar::panelText(int index) const {

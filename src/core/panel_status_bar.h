@@ -7,7 +7,7 @@
 // A status bar of fixed panels, each a width and an alignment, addressed by index from 0.
 class Panel_Status_Bar : public QStatusBar {
     Q_OBJECT
-public:
+  public:
     explicit Panel_Status_Bar(QWidget* parent = nullptr);
 
     struct Panel {
@@ -20,6 +20,6 @@ public:
     void setPanelText(int index, const QString& text);
     QString panelText(int index) const;
 
-private:
+  private:
     QList<QLabel*> labels_;
 };

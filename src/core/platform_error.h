@@ -10,11 +10,11 @@
 // a number where one must stand). It ends the handler that met it; the handler's caller at the
 // event boundary shows it in the application's error box, and the program goes on.
 class Platform_Error : public std::runtime_error {
-public:
+  public:
     explicit Platform_Error(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
     const QString& text() const { return text_; }
 
-private:
+  private:
     QString text_;
 };
 

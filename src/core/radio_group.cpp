@@ -19,10 +19,13 @@ void Radio_Group::setColumns(int columns) {
 }
 
 void Radio_Group::setItemIndex(int index) {
-    if (index < -1 || index >= count()) index = -1;
-    if (index == index_) return;
+    if (index < -1 || index >= count())
+        index = -1;
+    if (index == index_)
+        return;
     index_ = index;
-    for (QAbstractButton* b : group_->buttons()) b->setChecked(group_->id(b) == index_);
+    for (QAbstractButton* b : group_->buttons())
+        b->setChecked(group_->id(b) == index_);
     emit clicked();
 }
 
@@ -55,7 +58,8 @@ void Radio_Group::resizeEvent(QResizeEvent* event) {
 
 void Radio_Group::placeButtons() {
     const QList<QAbstractButton*> buttons = group_->buttons();
-    if (buttons.isEmpty()) return;
+    if (buttons.isEmpty())
+        return;
     const int top = 16, left = 6, bottom = 2;
     const int rows = (count() + columns_ - 1) / columns_;
     const int cellW = (width() - 2 * left) / columns_;

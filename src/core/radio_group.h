@@ -13,7 +13,7 @@ class Radio_Group : public QGroupBox {
     Q_PROPERTY(int columns READ columns WRITE setColumns)
     Q_PROPERTY(int itemIndex READ itemIndex WRITE setItemIndex)
 
-public:
+  public:
     explicit Radio_Group(QWidget* parent = nullptr);
 
     QStringList items() const { return items_; }
@@ -25,13 +25,13 @@ public:
     int itemIndex() const { return index_; }
     void setItemIndex(int index);  // out of range counts as -1
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void rebuild();
     void placeButtons();
     void onButtonClicked(int id);

@@ -31,7 +31,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui_(new Ui::TAboutBox) 
     setFixedSize(size());
     ui_->Image1->setPixmap(Board_Picture());
     connect(ui_->OKButton, &QPushButton::clicked, this, &QDialog::accept);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().center() - rect().center());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 TAboutBox::~TAboutBox() = default;

@@ -16,7 +16,8 @@ void Error_Dialog::setUpDialog(QPushButton* ok) {
 }
 
 void Error_Dialog::Show_Modal_Unless_Visible() {
-    if (isVisible()) return;
+    if (isVisible())
+        return;
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }

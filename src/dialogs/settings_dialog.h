@@ -11,7 +11,7 @@ class TForm2;
 // in controls it never shows, settings that other parts of the program read and set.
 class TForm2 : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TForm2(QWidget* parent = nullptr);
     ~TForm2() override;
     Ui::TForm2* ui() const { return ui_.get(); }
@@ -51,6 +51,6 @@ public:
 
     static constexpr int kProtocolLines = 5000;  // the log keeps the newest lines
 
-private:
+  private:
     std::unique_ptr<Ui::TForm2> ui_;
 };

@@ -18,7 +18,9 @@ struct Exchange_Outcome {
     bool Timed_Out = false;
     QByteArray Reply_Line;  // the last received line that was not the echo of the request
 
-    bool decided() const { return Ok_Received || Error_Received || Read_Received || Identity_Received || Timed_Out; }
+    bool decided() const {
+        return Ok_Received || Error_Received || Read_Received || Identity_Received || Timed_Out;
+    }
     void clear() { *this = Exchange_Outcome(); }
 };
 
@@ -51,7 +53,7 @@ struct Link_Hooks {
 // with its reply, on the GUI thread. While a reply is awaited the event loop keeps running, so
 // timers, clicks and change handlers go on.
 class Board_Link {
-public:
+  public:
     Serial_Handle Port_Handle;
     QByteArray Command_Line;
     Exchange_Outcome Outcome;
@@ -72,7 +74,7 @@ public:
     int effectiveAttempts() const;
     int effectiveTimeout() const;
 
-private:
+  private:
     void Read_Reply();
     void classify(const QByteArray& line, bool& modem_line);
     int progressValue() const;

@@ -9,7 +9,8 @@ Serial_Handle Open_Port(const QString& port_name, const QString& baud_text, cons
     Serial_Handle handle;
     bool numeric = false;
     int baud = baud_text.toInt(&numeric);
-    if (!numeric || baud <= 0) baud = 9600;  // the program always passes "9600"
+    if (!numeric || baud <= 0)
+        baud = 9600;  // the program always passes "9600"
     const Parity parity = Parity_From_Text(parity_text);
     if (Memory_Ports::installed()) {
         handle.line = Memory_Ports::open(port_name);
@@ -38,10 +39,14 @@ void Close_Port(Serial_Handle& handle) {
 }
 
 void Write_Command(Serial_Handle& handle, const QByteArray& command_line) {
-    if (!handle.line) return;
+    if (!handle.line)
+        return;
     handle.line->purgeOutput();
     handle.line->purgeInput();
-    for (char c : command_line) handle.line->writeByte(c);
+    for (char c : command_line)
+        handle.line->writeByte(c);
 }
 
-bool Read_Byte(Serial_Handle& handle, char& byte) { return handle.line && handle.line->readByte(byte); }
+bool Read_Byte(Serial_Handle& handle, char& byte) {
+    return handle.line && handle.line->readByte(byte);
+}

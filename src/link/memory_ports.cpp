@@ -16,7 +16,8 @@ QStringList& openedNames() {
 
 void Memory_Device::deliver(const QByteArray& bytes) {
     pending.append(bytes);
-    if (attached) attached->notify();
+    if (attached)
+        attached->notify();
 }
 
 Memory_Line::Memory_Line(std::shared_ptr<Memory_Device> device) : device_(std::move(device)) {
@@ -27,7 +28,8 @@ Memory_Line::Memory_Line(std::shared_ptr<Memory_Device> device) : device_(std::m
 }
 
 Memory_Line::~Memory_Line() {
-    if (device_->attached == this) device_->attached = nullptr;
+    if (device_->attached == this)
+        device_->attached = nullptr;
 }
 
 void Memory_Line::notify() {
@@ -36,7 +38,8 @@ void Memory_Line::notify() {
 }
 
 void Memory_Line::writeByte(char byte) {
-    if (!device_->open) return;
+    if (!device_->open)
+        return;
     device_->written.append(byte);
     device_->actions << QStringLiteral("write %1").arg(static_cast<int>(static_cast<unsigned char>(byte)));
     partial_.append(byte);
@@ -46,19 +49,23 @@ void Memory_Line::writeByte(char byte) {
         device_->lines.append(line);
         if (device_->script) {
             const QByteArray answer = device_->script(line);
-            if (!answer.isEmpty()) device_->deliver(answer);
+            if (!answer.isEmpty())
+                device_->deliver(answer);
         }
     }
 }
 
 bool Memory_Line::readByte(char& byte) {
-    if (!device_->open || device_->pending.isEmpty()) return false;
+    if (!device_->open || device_->pending.isEmpty())
+        return false;
     byte = device_->pending.at(0);
     device_->pending.remove(0, 1);
     return true;
 }
 
-void Memory_Line::purgeOutput() { device_->actions << QStringLiteral("purge output"); }
+void Memory_Line::purgeOutput() {
+    device_->actions << QStringLiteral("purge output");
+}
 void Memory_Line::purgeInput() {
     device_->actions << QStringLiteral("purge input");
     device_->pending.clear();
@@ -84,7 +91,9 @@ void Memory_Ports::uninstall() {
     g_installed = false;
     clear();
 }
-bool Memory_Ports::installed() { return g_installed; }
+bool Memory_Ports::installed() {
+    return g_installed;
+}
 void Memory_Ports::clear() {
     registry().clear();
     openedNames().clear();
@@ -96,13 +105,18 @@ std::shared_ptr<Memory_Device> Memory_Ports::add(const QString& name, Memory_Dev
     return d;
 }
 
-std::shared_ptr<Memory_Device> Memory_Ports::device(const QString& name) { return registry().value(name); }
+std::shared_ptr<Memory_Device> Memory_Ports::device(const QString& name) {
+    return registry().value(name);
+}
 
-QStringList Memory_Ports::opened() { return openedNames(); }
+QStringList Memory_Ports::opened() {
+    return openedNames();
+}
 
 std::unique_ptr<Serial_Line> Memory_Ports::open(const QString& name) {
     openedNames() << name;
     auto d = registry().value(name);
-    if (!d || d->open) return nullptr;  // absent, or busy
+    if (!d || d->open)
+        return nullptr;  // absent, or busy
     return std::make_unique<Memory_Line>(d);
 }

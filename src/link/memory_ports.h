@@ -13,15 +13,15 @@
 // instead of real ones while it is installed. A device records everything done to it (one-byte
 // writes, purges, modem lines) and answers each complete line written to it through its script.
 class Memory_Device {
-public:
+  public:
     // Given a line written to the device (without CR LF), the bytes it answers; empty for silence.
     using Script = std::function<QByteArray(const QByteArray& line)>;
 
     explicit Memory_Device(Script script = {}) : script(std::move(script)) {}
 
     Script script;
-    QList<QString> actions;  // "open", "write <byte>", "purge output", "purge input", "dtr 1", ...
-    QByteArray written;      // every byte written since creation
+    QList<QString> actions;   // "open", "write <byte>", "purge output", "purge input", "dtr 1", ...
+    QByteArray written;       // every byte written since creation
     QList<QByteArray> lines;  // every complete line written, without CR LF
     bool dtr = false, rts = false, open = false;
     int opens = 0;
@@ -33,7 +33,7 @@ public:
 
 class Memory_Line : public Serial_Line {
     Q_OBJECT
-public:
+  public:
     explicit Memory_Line(std::shared_ptr<Memory_Device> device);
     ~Memory_Line() override;
 
@@ -47,13 +47,13 @@ public:
 
     void notify();
 
-private:
+  private:
     std::shared_ptr<Memory_Device> device_;
     QByteArray partial_;
 };
 
 class Memory_Ports {
-public:
+  public:
     // While installed, port names are looked up here only: a name that is not registered does not exist.
     static void install();
     static void uninstall();

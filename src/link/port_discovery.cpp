@@ -21,7 +21,8 @@ void Colour_Port_Box(QComboBox* box, bool failed) {
 void TForm2::ComboBox1Change() {
     App& a = app();
     a.Port_Number = ui_->ComboBox1->currentText();
-    if (!a.link.Port_Handle.isZero()) Close_Port(a.link.Port_Handle);
+    if (!a.link.Port_Handle.isZero())
+        Close_Port(a.link.Port_Handle);
     a.link.Port_Handle = Open_Port(a.Port_Number, a.Baud_Text, a.Parity_Text, a.Program_Dir);
     Colour_Port_Box(ui_->ComboBox1, a.link.Port_Handle.isInvalid());
 }
@@ -43,9 +44,17 @@ void TForm2::Button2Click() {
     for (int n = 3; n <= 256 && !a.Port_Found; ++n) {
         const QString name = QStringLiteral("COM%1").arg(n);
         a.Port_Number = name;
+<<<<<<< HEAD
         if (!a.link.Port_Handle.isZero()) Close_Port(a.link.Port_Handle);
         a.link.Port_Handle = Open_Port(name, a.Baud_Text, a.Parity_Text, a.Program_Dir);
         if (!a.link.Port_Handle.isValid()) continue;
+=======
+        if (!a.link.Port_Handle.isZero())
+            Close_Port(a.link.Port_Handle);
+        a.link.Port_Handle = Open_Port(name, a.Baud_Text, a.Parity_Text, a.Program_Dir);
+        if (!a.link.Port_Handle.isValid())
+            continue;
+>>>>>>> main
         a.Form1->Set_Status(1, name);
         QCoreApplication::processEvents();
         ui_->ComboBox1->addItem(name);

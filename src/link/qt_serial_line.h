@@ -8,7 +8,7 @@
 // The real serial line, on QSerialPort.
 class Qt_Serial_Line : public Serial_Line {
     Q_OBJECT
-public:
+  public:
     // Opens the device at 8 data bits, one stop bit, no flow control; nullptr when it cannot be opened.
     static std::unique_ptr<Qt_Serial_Line> open(const QString& device_path, int baud, Parity parity);
 
@@ -20,7 +20,7 @@ public:
     void setRts(bool high) override;
     void close() override;
 
-private:
+  private:
     Qt_Serial_Line();
     QSerialPort port_;
 };

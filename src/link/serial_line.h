@@ -8,7 +8,7 @@
 // to deliver emits readyRead() so that a waiting event loop wakes up.
 class Serial_Line : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
     ~Serial_Line() override = default;
 
@@ -20,7 +20,7 @@ public:
     virtual void setRts(bool high) = 0;
     virtual void close() = 0;
 
-signals:
+  signals:
     void readyRead();
 };
 

@@ -12,7 +12,7 @@
 // The program's windows, created in their fixed order and alive until the program ends, and
 // the wiring of the board link to them.
 class Program {
-public:
+  public:
     Program();
     ~Program();
 

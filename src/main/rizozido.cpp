@@ -8,16 +8,17 @@
 #include "brightness/auto_controls.h"
 #include "core/app.h"
 #include "dialogs/about.h"
-#include "link/event_line.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/test_dialog.h"
+#include "link/event_line.h"
 #include "ui_tform1.h"
 #include "ui_tform2.h"
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(new Ui::TForm1) {
     ui_->setupUi(this);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    StatusBar1()->setPanels({{210, Qt::AlignLeft}, {67, Qt::AlignHCenter}, {45, Qt::AlignHCenter}, {55, Qt::AlignHCenter}});
+    StatusBar1()->setPanels(
+        {{210, Qt::AlignLeft}, {67, Qt::AlignHCenter}, {45, Qt::AlignHCenter}, {55, Qt::AlignHCenter}});
 
     Timer2.setInterval(10);
     Timer2.setTimerType(Qt::PreciseTimer);
@@ -55,14 +56,21 @@ QLabel* TForm1::Name_Label(int row) const {
 }
 
 QCheckBox* TForm1::Row_Check(int row) const {
-    QCheckBox* const boxes[] = {ui_->CheckBox1, ui_->CheckBox1a, ui_->CheckBox2, ui_->CheckBox2a, ui_->CheckBox3,
-                                ui_->CheckBox3a, ui_->CheckBox4, ui_->CheckBox4a, ui_->CheckBox5, ui_->CheckBox5a};
+    QCheckBox* const boxes[] = {ui_->CheckBox1, ui_->CheckBox1a, ui_->CheckBox2, ui_->CheckBox2a,
+                                ui_->CheckBox3, ui_->CheckBox3a, ui_->CheckBox4, ui_->CheckBox4a,
+                                ui_->CheckBox5, ui_->CheckBox5a};
     return boxes[row - 1];
 }
 
-Panel_Status_Bar* TForm1::StatusBar1() const { return ui_->StatusBar1; }
-void TForm1::Set_Status(int panel, const QString& text) { StatusBar1()->setPanelText(panel, text); }
-QString TForm1::Status(int panel) const { return StatusBar1()->panelText(panel); }
+Panel_Status_Bar* TForm1::StatusBar1() const {
+    return ui_->StatusBar1;
+}
+void TForm1::Set_Status(int panel, const QString& text) {
+    StatusBar1()->setPanelText(panel, text);
+}
+QString TForm1::Status(int panel) const {
+    return StatusBar1()->panelText(panel);
+}
 
 void TForm1::FormCreate() {
     App& a = app();
@@ -74,21 +82,25 @@ void TForm1::FormCreate() {
 
 void TForm1::Timer3Timer() {
     Timer3.stop();
-    if (Startup_Runs++ > 0) return;
+    if (Startup_Runs++ > 0)
+        return;
     App& a = app();
     resize(width(), 285);
     a.Form2->ui()->ComboBox1->setCurrentText(a.Port_Number);
     a.Form2->ui()->ComboBox3->setCurrentText(a.Parity_Text);
     a.Form2->ui()->ComboBox11->setCurrentText(a.Baud_Text);
     a.Form2->ComboBox1Change();
-    for (int row = 1; row <= 10; ++row) a.Board_Value(row) = Edit(row)->text();
+    for (int row = 1; row <= 10; ++row)
+        a.Board_Value(row) = Edit(row)->text();
     a.Data_Text.clear();
     a.Last_Data_Text.clear();
     a.Form13->Set_Picker_Formats();
     a.Starting = false;
 }
 
-void TForm1::Timer2Timer() { app().link.Reply_Timeout_Tick(); }
+void TForm1::Timer2Timer() {
+    app().link.Reply_Timeout_Tick();
+}
 
 void TForm1::Timer5Timer() {
     ui_->Label3->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
@@ -102,11 +114,17 @@ void TForm1::Timer5Timer() {
     });
 }
 
-void TForm1::Exit1Click() { close(); }
+void TForm1::Exit1Click() {
+    close();
+}
 
-void TForm1::Settings3Click() { app().Form2->show(); }
+void TForm1::Settings3Click() {
+    app().Form2->show();
+}
 
-void TForm1::AutoControls1Click() { app().Form13->show(); }
+void TForm1::AutoControls1Click() {
+    app().Form13->show();
+}
 
 void TForm1::est1Click() {
     TForm11* test = app().Form11;
@@ -122,7 +140,9 @@ void TForm1::About2Click() {
     box.exec();
 }
 
-void TForm1::FormClose() { app().Closing = true; }
+void TForm1::FormClose() {
+    app().Closing = true;
+}
 
 void TForm1::closeEvent(QCloseEvent* event) {
     FormClose();

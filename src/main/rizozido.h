@@ -20,13 +20,13 @@ class TForm1;
 // start-up, the menu, the timers and the closing.
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Controls, by the names the rest of the program knows them by.
-    QLineEdit* Edit(int row) const;      // Edit1 .. Edit10
-    QLabel* Name_Label(int row) const;   // Label3_1 .. Label3_10
+    QLineEdit* Edit(int row) const;       // Edit1 .. Edit10
+    QLabel* Name_Label(int row) const;    // Label3_1 .. Label3_10
     QCheckBox* Row_Check(int row) const;  // CheckBox1, CheckBox1a, CheckBox2, ... CheckBox5a
     Ui::TForm1* ui() const { return ui_.get(); }
     Panel_Status_Bar* StatusBar1() const;
@@ -86,9 +86,9 @@ public:
     void Btn_Read_Click();
     void Send_Controller_Setting();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     std::unique_ptr<Ui::TForm1> ui_;
 };

@@ -16,7 +16,7 @@ class Tst_Board_Line : public QObject {
         link().Exchange_Command();
     }
 
-private slots:
+  private slots:
     void init() {
         fx = std::make_unique<Program_Fixture>(false);
         fx->start();

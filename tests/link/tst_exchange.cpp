@@ -4,8 +4,8 @@
 
 #include "core/app.h"
 #include "fixtures.h"
-#include "link/memory_ports.h"
 #include "link/framing.h"
+#include "link/memory_ports.h"
 #include "ui_tform1.h"
 #include "ui_tform13.h"
 #include "ui_tform2.h"
@@ -16,9 +16,11 @@ class Tst_Exchange : public QObject {
     std::unique_ptr<Program_Fixture> fx;
 
     Board_Link& link() { return app().link; }
-    void openPort(const QString& name) { link().Port_Handle = Open_Port(name, "9600", "None", app().Program_Dir); }
+    void openPort(const QString& name) {
+        link().Port_Handle = Open_Port(name, "9600", "None", app().Program_Dir);
+    }
 
-private slots:
+  private slots:
     void init() {
         fx = std::make_unique<Program_Fixture>(true);
         fx->start();
@@ -45,9 +47,10 @@ private slots:
         QTest::newRow("small ok") << QByteArray("ok\r\n") << "timeout" << QByteArray("ok");
         QTest::newRow("ERROR") << QByteArray("ERROR\r\n") << "error" << QByteArray("ERROR");
         QTest::newRow("ERROR and more") << QByteArray("ERRORx\r\n") << "timeout" << QByteArray("ERRORx");
-        QTest::newRow("read answer") << QByteArray("READ=1,2,;99;\r\n") << "read" << QByteArray("READ=1,2,;99;");
-        QTest::newRow("echo then identity")
-            << Frame_Command("TEST=") + "Razaz Arira v2\r\n" << "identity" << QByteArray("Razaz Arira v2");
+        QTest::newRow("read answer") << QByteArray("READ=1,2,;99;\r\n") << "read"
+                                     << QByteArray("READ=1,2,;99;");
+        QTest::newRow("echo then identity") << Frame_Command("TEST=") + "Razaz Arira v2\r\n"
+                                            << "identity" << QByteArray("Razaz Arira v2");
         QTest::newRow("modem clock then OK")
             << QByteArray("+CCLK: \"26/12/11,10:00:00\"\r\nOK\r\n") << "timeout" << QByteArray("OK");
         QTest::newRow("modem clock then ERROR")
@@ -65,15 +68,16 @@ private slots:
         link().Command_Line = "TEST=";
         link().Exchange_Command();
         const Exchange_Outcome& o = link().Outcome;
-        QString got = o.Ok_Received ? "ok"
-                      : o.Error_Received ? "error"
-                      : o.Read_Received ? "read"
+        QString got = o.Ok_Received         ? "ok"
+                      : o.Error_Received    ? "error"
+                      : o.Read_Received     ? "read"
                       : o.Identity_Received ? "identity"
-                      : o.Timed_Out ? "timeout"
-                                    : "none";
+                      : o.Timed_Out         ? "timeout"
+                                            : "none";
         QCOMPARE(got, outcome);
         QCOMPARE(o.Reply_Line, reply);
-        if (outcome == "identity") QCOMPARE(fx->form1()->ui()->ProgressBar1->value(), 1000);
+        if (outcome == "identity")
+            QCOMPARE(fx->form1()->ui()->ProgressBar1->value(), 1000);
     }
 
     void echoLandsInTheProtocolOnly() {
@@ -83,7 +87,8 @@ private slots:
         link().Exchange_Command();
         QVERIFY(link().Outcome.Ok_Received);
         // Echo, the empty line and OK are all shown during an exchange.
-        QCOMPARE(fx->program->Form2->ui()->Memo3->toPlainText(), QString::fromLatin1(Frame_Command("SEND=1,").chopped(2) + "\n\nOK"));
+        QCOMPARE(fx->program->Form2->ui()->Memo3->toPlainText(),
+                 QString::fromLatin1(Frame_Command("SEND=1,").chopped(2) + "\n\nOK"));
     }
 
     void lineSplitAcrossReads() {
@@ -118,7 +123,8 @@ private slots:
         link().Command_Line = "WHO=";
         link().Exchange_Command();
         QCOMPARE(dev->lines.size(), writes);
-        for (const QByteArray& l : dev->lines) QCOMPARE(l, QByteArray("WHO=;299;"));
+        for (const QByteArray& l : dev->lines)
+            QCOMPARE(l, QByteArray("WHO=;299;"));
         QCOMPARE(link().Outcome.Timed_Out, timedOut);
         QCOMPARE(link().Outcome.Error_Received, error);
     }

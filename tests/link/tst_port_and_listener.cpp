@@ -16,7 +16,7 @@ class Tst_Port_And_Listener : public QObject {
     Board_Link& link() { return app().link; }
     QString memo() const { return fx->program->Form2->ui()->Memo3->toPlainText(); }
 
-private slots:
+  private slots:
     void init() {
         fx = std::make_unique<Program_Fixture>(true);
         fx->start();
@@ -44,7 +44,8 @@ private slots:
         QCOMPARE(dev->actions.size(), 14);
         QCOMPARE(dev->actions[0], QString("purge output"));
         QCOMPARE(dev->actions[1], QString("purge input"));
-        for (int i = 2; i < 14; ++i) QVERIFY(dev->actions[i].startsWith("write "));
+        for (int i = 2; i < 14; ++i)
+            QVERIFY(dev->actions[i].startsWith("write "));
         QCOMPARE(dev->written, QByteArray("READ=;345;\r\n"));
     }
 
@@ -79,7 +80,8 @@ private slots:
         auto dev = Memory_Ports::add("COM5");
         link().Port_Handle = Open_Port("COM5", "9600", "None", app().Program_Dir);
         const QByteArray good = Frame_Command("EVENT DOOR,1,0");
-        const QByteArray bad = "EVENT LAMP,2,3;" + QByteArray::number(Line_Checksum("EVENT LAMP,2,3") + 1) + ";\r\n";
+        const QByteArray bad =
+            "EVENT LAMP,2,3;" + QByteArray::number(Line_Checksum("EVENT LAMP,2,3") + 1) + ";\r\n";
         dev->deliver("first\r\n\r\n" + good + "second\r\nhal");
         fx->form1()->Timer5Timer();
         QCOMPARE(memo(), QString("first\n") + QString::fromLatin1(good.chopped(2)) + "\nsecond");
@@ -99,11 +101,17 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        QTest::newRow("plain") << QByteArray("EVENT POWER,5,7") << "POWER" << "5" << "7";
+        QTest::newRow("plain") << QByteArray("EVENT POWER,5,7") << "POWER"
+                               << "5"
+                               << "7";
         // The name takes position 7 even when it is a comma, and runs to the next comma.
-        QTest::newRow("comma first") << QByteArray("EVENT ,AB,1,2") << ",AB" << "1" << "2";
+        QTest::newRow("comma first") << QByteArray("EVENT ,AB,1,2") << ",AB"
+                                     << "1"
+                                     << "2";
         // Without a comma the name runs to the end of the line, checksum part included.
-        QTest::newRow("no comma") << QByteArray("EVENT NAME") << "NAME;707;" << "" << "";
+        QTest::newRow("no comma") << QByteArray("EVENT NAME") << "NAME;707;"
+                                  << ""
+                                  << "";
     }
     void eventFields() {
         QFETCH(QByteArray, body);
@@ -120,7 +128,8 @@ private slots:
     void lineBufferIsCapped() {
         Line_Assembly a;
         QByteArray line;
-        for (int i = 0; i < 10000; ++i) QVERIFY(!a.feed(char('a' + i % 26), line));
+        for (int i = 0; i < 10000; ++i)
+            QVERIFY(!a.feed(char('a' + i % 26), line));
         QCOMPARE(a.buffer.size(), Line_Assembly::kLimit);
         QVERIFY(a.feed('\r', line) == false && a.feed('\n', line));
         QCOMPARE(line.size(), Line_Assembly::kLimit);

@@ -13,7 +13,7 @@ class Tst_Main_Window : public QObject {
 
     std::unique_ptr<Program_Fixture> fx;
 
-private slots:
+  private slots:
     void init() { fx = std::make_unique<Program_Fixture>(true); }
     void cleanup() { fx.reset(); }
 
@@ -23,7 +23,8 @@ private slots:
             QString entry = top->text();
             if (QMenu* m = top->menu())
                 for (QAction* a : m->actions())
-                    if (!a->isSeparator() && a->isVisible()) entry += "|" + a->text();
+                    if (!a->isSeparator() && a->isVisible())
+                        entry += "|" + a->text();
             seen << entry;
         }
         QCOMPARE(seen, QStringList({"File|Show data File|Load  data File|Save data File|Exit",
@@ -34,7 +35,8 @@ private slots:
         Panel_Status_Bar* bar = fx->form1()->StatusBar1();
         QCOMPARE(bar->panelCount(), 4);
         const int widths[] = {210, 67, 45, 55};
-        for (int i = 0; i < 4; ++i) QCOMPARE(bar->findChildren<QLabel*>()[i]->width(), widths[i]);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(bar->findChildren<QLabel*>()[i]->width(), widths[i]);
     }
 
     void windowsExistHiddenAndTimersRun() {
@@ -57,7 +59,8 @@ private slots:
         QVERIFY(!app().Starting);
         QCOMPARE(dev->opens, 1);
         QVERIFY(app().link.Port_Handle.isValid());
-        for (int row = 1; row <= 10; ++row) QCOMPARE(app().Board_Value(row), fx->form1()->Edit(row)->text());
+        for (int row = 1; row <= 10; ++row)
+            QCOMPARE(app().Board_Value(row), fx->form1()->Edit(row)->text());
     }
 
     void missingSavedPortColoursTheBoxRed() {

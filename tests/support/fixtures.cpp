@@ -15,7 +15,8 @@
 
 void Spin_Events(int ms) {
     QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    while (!deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 Program_Fixture::Program_Fixture(bool memory_ports) {
@@ -42,7 +43,8 @@ Program_Fixture::~Program_Fixture() {
 
 void Program_Fixture::start() {
     QDeadlineTimer deadline(5000);
-    while (form1()->Startup_Runs == 0 && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (form1()->Startup_Runs == 0 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 Modal_Closer::Modal_Closer() {
@@ -53,7 +55,8 @@ Modal_Closer::Modal_Closer() {
 
 void Modal_Closer::poll() {
     QWidget* w = QApplication::activeModalWidget();
-    if (!w) return;
+    if (!w)
+        return;
     if (auto* box = qobject_cast<QMessageBox*>(w)) {
         seen << box->windowTitle() + QStringLiteral(": ") + box->text();
         box->accept();
@@ -61,7 +64,8 @@ void Modal_Closer::poll() {
     }
     QString text = w->windowTitle() + QStringLiteral(":");
     for (QLabel* l : w->findChildren<QLabel*>())
-        if (!l->text().isEmpty()) text += QLatin1Char(' ') + l->text();
+        if (!l->text().isEmpty())
+            text += QLatin1Char(' ') + l->text();
     seen << text;
     if (auto* d = qobject_cast<QDialog*>(w)) {
         d->hide();
@@ -74,10 +78,10 @@ Board_Sim::Board_Sim(const QString& ports_dir, int com, const QStringList& optio
     log_ = ports_dir + QStringLiteral("/board_sim_%1.log").arg(com);
     QFile::remove(log_);
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start(QStringLiteral(BOARD_SIM_PATH), QStringList{QStringLiteral("--ports-dir"), ports_dir,
-                                                               QStringLiteral("--com"), QString::number(com),
-                                                               QStringLiteral("--log"), log_} +
-                                                       options);
+    process_.start(QStringLiteral(BOARD_SIM_PATH),
+                   QStringList{QStringLiteral("--ports-dir"), ports_dir, QStringLiteral("--com"),
+                               QString::number(com), QStringLiteral("--log"), log_} +
+                       options);
     QDeadlineTimer deadline(5000);
     QByteArray out;
     while (!deadline.hasExpired() && process_.state() != QProcess::NotRunning) {
@@ -95,19 +99,25 @@ Board_Sim::Board_Sim(const QString& ports_dir, int com, const QStringList& optio
 #endif
 }
 
-Board_Sim::~Board_Sim() { stop(); }
+Board_Sim::~Board_Sim() {
+    stop();
+}
 
 void Board_Sim::stop() {
-    if (process_.state() == QProcess::NotRunning) return;
+    if (process_.state() == QProcess::NotRunning)
+        return;
     process_.terminate();
-    if (!process_.waitForFinished(3000)) process_.kill();
+    if (!process_.waitForFinished(3000))
+        process_.kill();
     process_.waitForFinished(1000);
 }
 
 QList<QByteArray> Board_Sim::received() const {
     QFile f(log_);
-    if (!f.open(QIODevice::ReadOnly)) return {};
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
     QList<QByteArray> lines = f.readAll().split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }

@@ -12,7 +12,7 @@
 // The folder always holds a "ports" folder, so no port name can lead to a real device; with
 // memory_ports the in-memory registry stands in for every port instead.
 class Program_Fixture {
-public:
+  public:
     explicit Program_Fixture(bool memory_ports = true);
     ~Program_Fixture();
 
@@ -26,24 +26,24 @@ public:
     std::unique_ptr<Program> program;
     TForm1* form1() const { return program->Form1.get(); }
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
 // Closes every modal window that opens while it lives (message boxes, error dialogs) and
 // records their texts, the way an operator would press OK.
 class Modal_Closer : public QObject {
-public:
+  public:
     Modal_Closer();
     QStringList seen;  // window title and text of each modal closed
-private:
+  private:
     void poll();
     QTimer timer_;
 };
 
 // The simulated board, run as a child process on a pseudo-terminal linked as ports/COM<n>.
 class Board_Sim {
-public:
+  public:
     Board_Sim(const QString& ports_dir, int com, const QStringList& options = {});
     ~Board_Sim();
     bool ready() const { return ready_; }
@@ -51,7 +51,7 @@ public:
     QList<QByteArray> received() const;  // every request line the board received
     void stop();
 
-private:
+  private:
     QProcess process_;
     QString log_;
     bool ready_ = false;
