@@ -44,17 +44,11 @@ void TForm2::Button2Click() {
     for (int n = 3; n <= 256 && !a.Port_Found; ++n) {
         const QString name = QStringLiteral("COM%1").arg(n);
         a.Port_Number = name;
-<<<<<<< HEAD
-        if (!a.link.Port_Handle.isZero()) Close_Port(a.link.Port_Handle);
-        a.link.Port_Handle = Open_Port(name, a.Baud_Text, a.Parity_Text, a.Program_Dir);
-        if (!a.link.Port_Handle.isValid()) continue;
-=======
         if (!a.link.Port_Handle.isZero())
             Close_Port(a.link.Port_Handle);
         a.link.Port_Handle = Open_Port(name, a.Baud_Text, a.Parity_Text, a.Program_Dir);
         if (!a.link.Port_Handle.isValid())
             continue;
->>>>>>> main
         a.Form1->Set_Status(1, name);
         QCoreApplication::processEvents();
         ui_->ComboBox1->addItem(name);
