@@ -1,11 +1,21 @@
 #pragma once
 
 #include <QDialog>
+#include <QTime>
 #include <memory>
 
 namespace Ui {
 class TForm13;
 }
+
+// Today's two times from the schedule file "Shedule.shd" in the working folder, each shifted by its
+// correction in minutes. A file that cannot be read, or a line before today's entry whose time columns
+// are not numbers, is reported in the application's error box and gives Failed.
+struct Shedule_Answer {
+    enum Kind { Found, None, Failed } kind = None;
+    QTime first, second;
+};
+Shedule_Answer Shedule_Lookup(int first_correction, int second_correction);
 
 // The automatic controls dialog: times, corrections and levels of the automatic brightness and
 // backlight, each group with its sub-mode (by time or by schedule file).
@@ -32,6 +42,14 @@ class TForm13 : public QDialog {
     void Button3Click();
     void FormShow();
     void FormHide();
+
+    // The enabled states of a group's pickers, corrections and correction labels for its sub-mode.
+    void Apply_Brightness_States(bool by_schedule);
+    void Apply_Backlight_States(bool by_schedule);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     std::unique_ptr<Ui::TForm13> ui_;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "brightness/mode_selection.h"
 #include "core/app.h"
 #include "ui_tform1.h"
 
@@ -40,6 +41,8 @@ Program::Program() {
     h.protocol_line = [](const QString& line) { app().Form2->Add_Protocol_Line(line); };
     h.attempts = [] { return app().Attempts; };
     h.timeout_ms = [] { return app().Timeout_for_command; };
+
+    Wire_Mode_Selection();
 }
 
 Program::~Program() {
