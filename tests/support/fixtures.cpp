@@ -21,6 +21,8 @@ void Spin_Events(int ms) {
 Program_Fixture::Program_Fixture(bool memory_ports) {
     Init_Application();
     QDir(dir_.path()).mkpath(QStringLiteral("ports"));
+    QFile data(path(QStringLiteral("Tablo_data.tbl")));
+    if (data.open(QIODevice::WriteOnly)) data.write(QByteArray("0.000\r\n").repeated(10));
     if (memory_ports) {
         Memory_Ports::clear();
         Memory_Ports::install();
