@@ -113,3 +113,28 @@ QList<QByteArray> Board_Sim::received() const {
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     return lines;
 }
+
+namespace {
+bool Run_Mount(const QStringList& args) {
+    QProcess mount;
+    mount.start(QStringLiteral("mount"), args);
+    return mount.waitForFinished(5000) && mount.exitStatus() == QProcess::NormalExit && mount.exitCode() == 0;
+}
+}  // namespace
+
+Scratch_Mount::Scratch_Mount(const QString& path) : path_(path) {
+    QDir().mkpath(path);
+    mounted_ = Run_Mount({QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                          QStringLiteral("size=1m"), QStringLiteral("tmpfs"), path});
+}
+
+Scratch_Mount::~Scratch_Mount() {
+    if (!mounted_) return;
+    QProcess umount;
+    umount.start(QStringLiteral("umount"), {path_});
+    umount.waitForFinished(5000);
+}
+
+bool Scratch_Mount::makeReadOnly() {
+    return mounted_ && Run_Mount({QStringLiteral("-o"), QStringLiteral("remount,ro"), path_});
+}
