@@ -1,5 +1,6 @@
 // The settings file's sections "Settings" and "Tablo": every setting of the program but the
 // controller's own, which keeps its section untouched here.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -70,7 +71,8 @@ void TForm1::Save_Settings() {
     if (file.exists()) {
         // A file that is there but cannot be read is not overwritten: its other sections would be lost.
         if (!file.open(QIODevice::ReadOnly))
-            throw Platform_Error(QStringLiteral("Unable to write to ") + QFileInfo(path).absoluteFilePath());
+            throw Platform_Error(QStringLiteral("Unable to write to ") +
+                                 QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
         old_bytes = file.readAll();
         file.close();
     }
