@@ -17,5 +17,6 @@ void Reset_App_State() {
     fresh.Form12 = a.Form12;
     fresh.Form13 = a.Form13;
     fresh.link.hooks = a.link.hooks;
+    fresh.Upload_Values = a.Upload_Values;
     a = std::move(fresh);
 }

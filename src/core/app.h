@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "link/board_link.h"
 
@@ -50,6 +51,9 @@ struct App {
     // Data file texts of the latest and the previous load
     QString Data_Text;
     QString Last_Data_Text;
+
+    // Sends the row values to the board; the data file load calls it when its content changed.
+    std::function<void()> Upload_Values;
 
     // Upload verification
     QString Sent_Values_Text;

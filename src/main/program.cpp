@@ -4,6 +4,7 @@
 
 #include "brightness/mode_selection.h"
 #include "core/app.h"
+#include "operations/main_operations.h"
 #include "ui_tform1.h"
 
 void Init_Application() {
@@ -41,6 +42,7 @@ Program::Program() {
     h.protocol_line = [](const QString& line) { app().Form2->Add_Protocol_Line(line); };
     h.attempts = [] { return app().Attempts; };
     h.timeout_ms = [] { return app().Timeout_for_command; };
+    a.Upload_Values = Upload_Values;
 
     Wire_Mode_Selection();
 }

@@ -6,11 +6,14 @@
 #include <QTime>
 
 #include "brightness/auto_controls.h"
+#include "content/row_entry.h"
 #include "core/app.h"
+#include "core/platform_error.h"
 #include "dialogs/about.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/test_dialog.h"
 #include "link/event_line.h"
+#include "main/layout.h"
 #include "ui_tform1.h"
 #include "ui_tform2.h"
 
@@ -33,8 +36,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(new Ui::TForm1) {
     connect(ui_->AutoControls1, &QAction::triggered, this, &TForm1::AutoControls1Click);
     connect(ui_->est1, &QAction::triggered, this, &TForm1::est1Click);
     connect(ui_->About2, &QAction::triggered, this, &TForm1::About2Click);
-    connect(ui_->Btn_Send_, &QPushButton::clicked, this, &TForm1::Btn_Send_Click);
-    connect(ui_->Btn_Read_, &QPushButton::clicked, this, &TForm1::Btn_Read_Click);
+    connect(ui_->Show1, &QAction::triggered, this, Handler([this] { Show1Click(); }));
+    connect(ui_->Load1, &QAction::triggered, this, Handler([this] { Load1Click(); }));
+    connect(ui_->Save1, &QAction::triggered, this, Handler([this] { Save1Click(); }));
+    connect(ui_->Btn_Send_, &QPushButton::clicked, this, Handler([this] { Btn_Send_Click(); }));
+    connect(ui_->Btn_Read_, &QPushButton::clicked, this, Handler([this] { Btn_Read_Click(); }));
+    Connect_Row_Entry(this);
+    Connect_Layout(this);
 
     FormCreate();
     Timer3.start();
@@ -86,6 +94,7 @@ void TForm1::Timer3Timer() {
         return;
     App& a = app();
     resize(width(), 285);
+    Load_Settings();
     a.Form2->ui()->ComboBox1->setCurrentText(a.Port_Number);
     a.Form2->ui()->ComboBox3->setCurrentText(a.Parity_Text);
     a.Form2->ui()->ComboBox11->setCurrentText(a.Baud_Text);
@@ -141,6 +150,8 @@ void TForm1::About2Click() {
 }
 
 void TForm1::FormClose() {
+    Run_Handler([this] { Save_Settings(); });
+    Run_Handler([this] { Save_Controller_Settings(); });
     app().Closing = true;
 }
 

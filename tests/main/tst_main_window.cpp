@@ -1,4 +1,5 @@
 // The main window: its menu, status bar, timers, the one-shot start-up step and closing.
+#include <QFile>
 #include <QMenuBar>
 #include <QTest>
 
@@ -82,11 +83,17 @@ class Tst_Main_Window : public QObject {
         QVERIFY(!fx->program->Form11->isModal());
     }
 
-    void closingSetsTheFlag() {
+    void closingSavesAllSectionsThenSetsTheFlag() {
         fx->start();
+        QVERIFY(!QFile::exists(fx->path("Vevuvored_edizu.ini")));  // nothing written by the start-up
         fx->form1()->show();
         fx->form1()->close();
         QVERIFY(app().Closing);
+        QFile ini(fx->path("Vevuvored_edizu.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray text = ini.readAll();
+        QVERIFY(text.contains("[Settings]") && text.contains("[Tablo]") && text.contains("[Controller]"));
+        QVERIFY(text.indexOf("[Tablo]") < text.indexOf("[Controller]"));
     }
 };
 

@@ -22,6 +22,8 @@ void Spin_Events(int ms) {
 Program_Fixture::Program_Fixture(bool memory_ports) {
     Init_Application();
     QDir(dir_.path()).mkpath(QStringLiteral("ports"));
+    QFile data(path(QStringLiteral("Tablo_data.tbl")));
+    if (data.open(QIODevice::WriteOnly)) data.write(QByteArray("0.000\r\n").repeated(10));
     if (memory_ports) {
         Memory_Ports::clear();
         Memory_Ports::install();
@@ -120,4 +122,29 @@ QList<QByteArray> Board_Sim::received() const {
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
+}
+
+namespace {
+bool Run_Mount(const QStringList& args) {
+    QProcess mount;
+    mount.start(QStringLiteral("mount"), args);
+    return mount.waitForFinished(5000) && mount.exitStatus() == QProcess::NormalExit && mount.exitCode() == 0;
+}
+}  // namespace
+
+Scratch_Mount::Scratch_Mount(const QString& path) : path_(path) {
+    QDir().mkpath(path);
+    mounted_ = Run_Mount({QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                          QStringLiteral("size=1m"), QStringLiteral("tmpfs"), path});
+}
+
+Scratch_Mount::~Scratch_Mount() {
+    if (!mounted_) return;
+    QProcess umount;
+    umount.start(QStringLiteral("umount"), {path_});
+    umount.waitForFinished(5000);
+}
+
+bool Scratch_Mount::makeReadOnly() {
+    return mounted_ && Run_Mount({QStringLiteral("-o"), QStringLiteral("remount,ro"), path_});
 }

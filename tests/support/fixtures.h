@@ -57,5 +57,20 @@ class Board_Sim {
     bool ready_ = false;
 };
 
+// A small tmpfs mounted on a folder for as long as it lives, which can be made read-only: root
+// ignores a folder's permission bits, a read-only mount it cannot. mounted() is false where the
+// process may not mount; a test then skips.
+class Scratch_Mount {
+public:
+    explicit Scratch_Mount(const QString& path);
+    ~Scratch_Mount();
+    bool mounted() const { return mounted_; }
+    bool makeReadOnly();
+
+private:
+    QString path_;
+    bool mounted_ = false;
+};
+
 // Runs the event loop for ms milliseconds.
 void Spin_Events(int ms);
