@@ -35,6 +35,16 @@ void Disable_Operation_Controls() {
 
 void Status(const QString& text) { app().Form1->Set_Status(0, text); }
 
+// Searches the board's port; without a board says so plainly and returns false.
+bool Find_Board() {
+    app().Form2->Button2Click();
+    if (app().Port_Found) return true;
+    Status(QStringLiteral("No transport device"));
+    Beep();
+    Show_Transport_Message();
+    return false;
+}
+
 // A save inside an operation that fails is shown, and the operation still runs to its end, so that
 // its buttons come back and its flags are cleared.
 template <class F>
@@ -84,12 +94,7 @@ void Read_Values() {
     Disable_Operation_Controls();
     a.Read_Back_Text.clear();
 
-    a.Form2->Button2Click();
-    if (!a.Port_Found) {
-        Status(QStringLiteral("No transport device"));
-        Beep();
-        Show_Transport_Message();
-    } else {
+    if (Find_Board()) {
         Status(QStringLiteral("Reading"));
         QCoreApplication::processEvents();
         link.Command_Line = "READ=";
@@ -161,12 +166,7 @@ void Upload_Values() {
     const bool ticker_was_running = f1->Timer2.isActive();
     Disable_Operation_Controls();
 
-    a.Form2->Button2Click();
-    if (!a.Port_Found) {
-        Status(QStringLiteral("No transport device"));
-        Beep();
-        Show_Transport_Message();
-    } else {
+    if (Find_Board()) {
         Status(QStringLiteral("Sending"));
         QCoreApplication::processEvents();
         const QString zeros = QString(a.Digit_Count, QLatin1Char('0'));

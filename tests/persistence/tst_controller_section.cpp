@@ -37,17 +37,6 @@ const QStringList kKeysInOrder{"Morning_Time",
                                "Time_Temp_Dispalay",
                                "Modem_Used"};
 
-QByteArray Read_All(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write_All(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 }  // namespace
 
 class Tst_Controller_Section : public QObject {

@@ -14,17 +14,6 @@ namespace {
 
 const QString kData = QStringLiteral("Tablo_data.tbl");
 
-QByteArray Read_All(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write_All(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 QStringList Row_Texts(TForm1* form) {
     QStringList texts;
     for (int row = 1; row <= 10; ++row)

@@ -17,17 +17,6 @@ namespace {
 
 const QString kIni = QStringLiteral("Vevuvored_edizu.ini");
 
-QByteArray Read_All(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write_All(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // The keys of one section, in file order.
 QList<QByteArray> Keys_Of(const QByteArray& file, const QByteArray& section) {
     QList<QByteArray> keys;

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTest>
 
 #include "core/app.h"
 #include "core/notify.h"
@@ -147,4 +148,15 @@ Scratch_Mount::~Scratch_Mount() {
 
 bool Scratch_Mount::makeReadOnly() {
     return mounted_ && Run_Mount({QStringLiteral("-o"), QStringLiteral("remount,ro"), path_});
+}
+
+QByteArray Read_All(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Write_All(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
 }

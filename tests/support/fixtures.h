@@ -72,5 +72,9 @@ private:
     bool mounted_ = false;
 };
 
+// A whole file's bytes (empty when it cannot be read), and writing them.
+QByteArray Read_All(const QString& path);
+void Write_All(const QString& path, const QByteArray& bytes);
+
 // Runs the event loop for ms milliseconds.
 void Spin_Events(int ms);
