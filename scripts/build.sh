@@ -8,6 +8,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   dir=build-sanitize
   flags=(-DCMAKE_BUILD_TYPE=Debug -DMORVANE_SANITIZE=ON)
 fi
-cmake -S . -B "$dir" -G Ninja "${flags[@]}" >/dev/null
-cmake --build "$dir" -j"$(nproc)"
+# The build's own output goes to stderr; stdout carries only the build folder's name.
+cmake -S . -B "$dir" -G Ninja "${flags[@]}" >&2
+cmake --build "$dir" -j"$(nproc)" >&2
 echo "$dir"

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 bash scripts/setup.sh
-dir="$root/$(bash scripts/build.sh | tail -n 1)"
+dir="$root/$(bash scripts/build.sh)"
 mkdir -p "$dir/ports"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -4,5 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-dir=$(bash scripts/build.sh "$@" | tail -n 1)
+dir=$(bash scripts/build.sh "$@")
 ctest --test-dir "$dir" --output-on-failure
