@@ -136,8 +136,12 @@ void TForm1::Load_Settings() {
     a.Auto_Load_Intvl = ini.integer(kSettings, "Auto_Load_Intvl").value_or(5000);
     // The exchange needs at least one attempt and a time-out it can wait for: a hand-edited value
     // is held to what the settings dialog offers.
-    a.Attempts = qBound(1, ini.integer(kSettings, "Attempts").value_or(1), 10);
-    a.Timeout_for_command = qBound(500, ini.integer(kSettings, "Timeout_for_command").value_or(1000), 10000);
+    // Taken as they stand, except what no exchange can run with: fewer than one attempt, or a
+    // time-out of zero or less.
+    const int attempts = ini.integer(kSettings, "Attempts").value_or(1);
+    a.Attempts = attempts < 1 ? 1 : attempts;
+    const int timeout = ini.integer(kSettings, "Timeout_for_command").value_or(1000);
+    a.Timeout_for_command = timeout <= 0 ? 1000 : timeout;
     s->CheckBox3->setChecked(true);
 
     s->SpinEdit10->setValue(qBound(1, ini.integer(kTablo, "Products").value_or(10), 10));

@@ -162,8 +162,8 @@ class Tst_Settings_File : public QObject {
         QCOMPARE(fx->program->Form12->ui()->SpinEdit1->value(), currencies);
     }
 
-    // Integers and booleans of the wrong form read as missing; out-of-range attempts and time-outs
-    // are held to what the exchange can work with.
+    // Integers and booleans of the wrong form read as missing; no attempts or no time-out become
+    // one attempt and the default time-out.
     void malformedSettingsReadAsDefaults() {
         Write_All(
             ini(),
@@ -174,7 +174,7 @@ class Tst_Settings_File : public QObject {
         QCOMPARE(a.Port_Number, "COM1");
         QVERIFY(!a.Send_If_Changed);
         QCOMPARE(a.Attempts, 1);
-        QCOMPARE(a.Timeout_for_command, 500);
+        QCOMPARE(a.Timeout_for_command, 1000);
         QCOMPARE(a.Auto_Load_Intvl, 5000);
         QVERIFY(fx->form1()->Row_Check(1)->isChecked());    // default on
         QVERIFY(fx->form1()->Row_Check(9)->isChecked());    // any integer but 0 is on
