@@ -7,6 +7,10 @@ namespace Ui {
 class TForm2;
 }
 
+// value / divisor (divisor > 0) rounded to the nearest whole number, a half to the even neighbour:
+// how a stored time-out in milliseconds or interval becomes the value of its box.
+int Round_Half_Even(int value, int divisor);
+
 // The settings dialog: time-out, attempts, product count, flashing and the protocol log, and,
 // in controls it never shows, settings that other parts of the program read and set.
 class TForm2 : public QDialog {
@@ -50,6 +54,11 @@ class TForm2 : public QDialog {
     void Send_Settings();
 
     static constexpr int kProtocolLines = 5000;  // the log keeps the newest lines
+    static constexpr int kProtocolPanelHeight = 225;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     std::unique_ptr<Ui::TForm2> ui_;
