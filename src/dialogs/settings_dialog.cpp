@@ -25,8 +25,9 @@ const QString kSheduleFile = QStringLiteral("Shedule.shd");
 
 // Space between the "Close" button and the status bar, as the form is drawn.
 constexpr int kGapBelowClose = 12;
-}  // namespace
 
+// value / divisor (divisor > 0) rounded to the nearest whole number, a half to the even neighbour:
+// how a stored time-out or interval in milliseconds becomes the value of its box.
 int Round_Half_Even(int value, int divisor) {
     int quotient = value / divisor;
     int remainder = value % divisor;
@@ -39,6 +40,8 @@ int Round_Half_Even(int value, int divisor) {
         ++quotient;
     return quotient;
 }
+
+}  // namespace
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent), ui_(new Ui::TForm2) {
     ui_->setupUi(this);
@@ -91,7 +94,8 @@ void Connect_Display_Handlers(TForm2* form) {
 // The operator's settings are stored, and the settings file saved, at every change.
 void Connect_Operator_Settings(TForm2* form) {
     Ui::TForm2* ui = form->ui();
-    // A number typed outside a box's range becomes the nearer end of the range when the box is left.
+    // A number typed below a box's range becomes its lowest value when the box is left; a keystroke
+    // that would pass the top of the range is refused.
     for (QSpinBox* box : {ui->SpinEdit5, ui->SpinEdit4, ui->SpinEdit10, ui->SpinEdit1})
         box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     QObject::connect(ui->SpinEdit5, &QSpinBox::valueChanged, form,

@@ -7,10 +7,6 @@ namespace Ui {
 class TForm2;
 }
 
-// value / divisor (divisor > 0) rounded to the nearest whole number, a half to the even neighbour:
-// how a stored time-out in milliseconds or interval becomes the value of its box.
-int Round_Half_Even(int value, int divisor);
-
 // The settings dialog: time-out, attempts, product count, flashing and the protocol log, and,
 // in controls it never shows, settings that other parts of the program read and set.
 class TForm2 : public QDialog {

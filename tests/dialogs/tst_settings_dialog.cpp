@@ -71,7 +71,17 @@ class Tst_Settings_Dialog : public QObject {
         d()->SpinEdit4->setValue(3);
         QCOMPARE(app().Attempts, 3);
         QCOMPARE(saved("Attempts"), 3);
-        QCOMPARE(saved("Timeout_for_command"), 700);
+        QCOMPARE(saved("Timeout_for_command"), 700);  // the whole file is written at every change
+        // Typed below the range, the value becomes the lowest one as the box is left.
+        QApplication::setActiveWindow(dialog());
+        d()->SpinEdit5->setFocus();
+        d()->SpinEdit5->selectAll();
+        QTest::keyClicks(d()->SpinEdit5, "3");
+        QCOMPARE(app().Timeout_for_command, 700);
+        d()->SpinEdit4->setFocus();
+        QCOMPARE(d()->SpinEdit5->value(), 5);
+        QCOMPARE(saved("Timeout_for_command"), 500);
+
         d()->CheckBox2->setChecked(true);
         QVERIFY(app().Send_If_Changed);
         QCOMPARE(saved("Send_If_Changed"), 1);
