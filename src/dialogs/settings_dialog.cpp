@@ -1,15 +1,46 @@
 #include "dialogs/settings_dialog.h"
 
+#include <QFileInfo>
+#include <QHideEvent>
+#include <QShowEvent>
+
 #include "brightness/auto_controls.h"
+#include "content/tablo_type.h"
 #include "core/app.h"
 #include "core/platform_error.h"
 #include "main/rizozido.h"
+#include "persistence/data_file_format.h"
+#include "persistence/file_write.h"
 #include "ui_tform1.h"
 #include "ui_tform13.h"
 #include "ui_tform2.h"
 
 namespace {
 void Connect_Display_Handlers(TForm2* form);
+void Connect_Operator_Settings(TForm2* form);
+
+// The schedule file is looked for under its bare name, in the working folder, as the automatic
+// controls dialog reads it.
+const QString kSheduleFile = QStringLiteral("Shedule.shd");
+
+// Space between the "Close" button and the status bar, as the form is drawn.
+constexpr int kGapBelowClose = 12;
+
+// value / divisor (divisor > 0) rounded to the nearest whole number, a half to the even neighbour:
+// how a stored time-out or interval in milliseconds becomes the value of its box.
+int Round_Half_Even(int value, int divisor) {
+    int quotient = value / divisor;
+    int remainder = value % divisor;
+    if (remainder < 0) {  // C++ division truncates toward zero; work from the floor instead
+        remainder += divisor;
+        --quotient;
+    }
+    const long long twice = 2LL * remainder;
+    if (twice > divisor || (twice == divisor && quotient % 2 != 0))
+        ++quotient;
+    return quotient;
+}
+
 }  // namespace
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent), ui_(new Ui::TForm2) {
@@ -33,6 +64,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent), ui_(new Ui::TForm2) {
     ui_->ComboBox3->setEditable(true);
     connect(ui_->Button4, &QPushButton::clicked, ui_->Memo3, &QPlainTextEdit::clear);
     Connect_Display_Handlers(this);
+    Connect_Operator_Settings(this);
 }
 
 TForm2::~TForm2() = default;
@@ -41,7 +73,9 @@ void TForm2::Add_Protocol_Line(const QString& line) {
     ui_->Memo3->appendPlainText(line);
 }
 
-void TForm2::Show_Command(const QString& text) { ui_->TntStatusBar1->setPanelText(0, text); }
+void TForm2::Show_Command(const QString& text) {
+    ui_->TntStatusBar1->setPanelText(0, text);
+}
 
 namespace {
 
@@ -57,7 +91,139 @@ void Connect_Display_Handlers(TForm2* form) {
                      Handler([form] { form->TntCheckBox3Click(); }));
 }
 
+// The operator's settings are stored, and the settings file saved, at every change.
+void Connect_Operator_Settings(TForm2* form) {
+    Ui::TForm2* ui = form->ui();
+    // A number typed below a box's range becomes its lowest value when the box is left; a keystroke
+    // that would pass the top of the range is refused.
+    for (QSpinBox* box : {ui->SpinEdit5, ui->SpinEdit4, ui->SpinEdit10, ui->SpinEdit1})
+        box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    QObject::connect(ui->SpinEdit5, &QSpinBox::valueChanged, form,
+                     Handler([form] { form->SpinEdit5Change(); }));
+    QObject::connect(ui->SpinEdit4, &QSpinBox::valueChanged, form,
+                     Handler([form] { form->SpinEdit4Change(); }));
+    QObject::connect(ui->CheckBox2, &QCheckBox::toggled, form, Handler([form] { form->CheckBox2Click(); }));
+    QObject::connect(ui->TntCheckBox1, &QCheckBox::toggled, form,
+                     Handler([form] { form->TntCheckBox1Click(); }));
+    QObject::connect(ui->Btn_OK_, &QPushButton::clicked, form, Handler([form] { form->Btn_OK_Click(); }));
+}
+
 }  // namespace
+
+void TForm2::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        Run_Handler([this] { FormShow(); });
+    QDialog::showEvent(event);
+}
+
+void TForm2::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous())
+        Run_Handler([this] { FormHide(); });
+    QDialog::hideEvent(event);
+}
+
+void TForm2::FormShow() {
+    App& a = app();
+
+    // To the right of the main window; below the automatic controls dialog when that one is shown.
+    if (const TForm1* main = a.Form1) {
+        const QRect outer = main->frameGeometry();
+        int top = outer.top();
+        if (a.Form13 && a.Form13->isVisible()) {
+            const QRect autos = a.Form13->frameGeometry();
+            top = autos.top() + autos.height();
+        }
+        move(outer.width() + 20, top);
+    }
+
+    // Without a data file the rows have nothing to load: write one of ten zero values. A failed write
+    // ends the showing here.
+    const QString data_path = a.Program_Dir + a.Data_File_Name;
+    if (!QFileInfo::exists(data_path)) {
+        std::array<QString, 10> zeros;
+        zeros.fill(QStringLiteral("0.000"));
+        Write_File_Whole(data_path, Data_File_Content(zeros));
+    }
+
+    // The boxes show the settings in their own units. Where a box's value changes, its change
+    // handler stores it again in milliseconds and saves.
+    auto put = [](QSpinBox* box, int value) { box->setValue(qBound(box->minimum(), value, box->maximum())); };
+    put(ui_->SpinEdit1, Round_Half_Even(a.Auto_Load_Intvl, 1000));
+    put(ui_->SpinEdit5, Round_Half_Even(a.Timeout_for_command, 100));
+    ui_->CheckBox2->setChecked(a.Send_If_Changed);
+    put(ui_->SpinEdit4, a.Attempts);
+
+    if (TForm13* autos = a.Form13) {
+        autos->ui()->Button3->setEnabled(QFileInfo(kSheduleFile).isFile());
+        autos->TntRadioGroup2Click();
+        autos->TntRadioGroup1Click();
+    }
+}
+
+// Hiding the settings dialog lets the automatic controls dialog move up beside the main window.
+void TForm2::FormHide() {
+    const App& a = app();
+    if (!a.Form1 || !a.Form13 || !a.Form13->isVisible())
+        return;
+    a.Form13->move(a.Form13->x(), a.Form1->frameGeometry().top());
+}
+
+// "Close" takes the settings of the boxes, gives the rows their product names and saves.
+void TForm2::Btn_OK_Click() {
+    App& a = app();
+    a.Auto_Load_Intvl = ui_->SpinEdit1->value() * 1000;
+    a.Send_If_Changed = ui_->CheckBox2->isChecked();
+    a.Timeout_for_command = ui_->SpinEdit5->value() * 100;
+    a.Attempts = ui_->SpinEdit4->value();
+    TForm1* main = a.Form1;
+    if (main && a.Form12)
+        for (int row = 1; row <= 10; ++row)
+            main->Name_Label(row)->setText(a.Form12->Name_Edit(row)->text());
+    hide();
+    if (main)
+        main->Save_Settings();
+}
+
+// A time-out changed during an exchange applies from its next attempt.
+void TForm2::SpinEdit5Change() {
+    app().Timeout_for_command = ui_->SpinEdit5->value() * 100;
+    if (TForm1* main = app().Form1)
+        main->Save_Settings();
+}
+
+void TForm2::SpinEdit4Change() {
+    app().Attempts = ui_->SpinEdit4->value();
+    if (TForm1* main = app().Form1)
+        main->Save_Settings();
+}
+
+void TForm2::CheckBox2Click() {
+    app().Send_If_Changed = ui_->CheckBox2->isChecked();
+    if (TForm1* main = app().Form1)
+        main->Save_Settings();
+}
+
+// The protocol panel unfolds below the settings and the dialog grows with it; the automatic
+// controls dialog, when it stands below this one, moves along.
+void TForm2::TntCheckBox1Click() {
+    const bool shown = ui_->TntCheckBox1->isChecked();
+    QWidget* panel = ui_->Panel1;
+    panel->resize(panel->width(), shown ? kProtocolPanelHeight : 0);
+    panel->setVisible(shown);
+    QWidget* close = ui_->Btn_OK_;
+    close->move(close->x(), panel->y() + panel->height() + 5);
+    QWidget* bar = ui_->TntStatusBar1;
+    const int height = close->y() + close->height() + kGapBelowClose + bar->height();
+    setFixedSize(width(), height);
+    bar->setGeometry(0, height - bar->height(), width(), bar->height());
+
+    TForm13* autos = app().Form13;
+    if (autos && autos->isVisible()) {
+        const QRect own = frameGeometry();
+        if (autos->frameGeometry().top() > own.top())
+            autos->move(autos->x(), own.top() + own.height());
+    }
+}
 
 void TForm2::SpinEdit10Change() {
     if (TForm1* main = app().Form1)

@@ -50,6 +50,11 @@ class TForm2 : public QDialog {
     void Send_Settings();
 
     static constexpr int kProtocolLines = 5000;  // the log keeps the newest lines
+    static constexpr int kProtocolPanelHeight = 225;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     std::unique_ptr<Ui::TForm2> ui_;

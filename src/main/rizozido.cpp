@@ -104,6 +104,7 @@ void TForm1::Timer3Timer() {
     a.Data_Text.clear();
     a.Last_Data_Text.clear();
     a.Form13->Set_Picker_Formats();
+    a.Form2->TntCheckBox1Click();  // the settings dialog starts with its protocol panel folded away
     a.Starting = false;
 }
 

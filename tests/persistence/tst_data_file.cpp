@@ -137,6 +137,9 @@ class Tst_Data_File : public QObject {
         {
             Modal_Closer closer;
             form->Load1Click();
+            // Showing the dialog wrote the default file; without it again, Show asks the same way.
+            QCOMPARE(Read_All(data()), QByteArray("0.000\r\n").repeated(10));
+            QVERIFY(QFile::remove(data()));
             form->Show1Click();
             QCOMPARE(closer.seen.filter(QStringLiteral("Settings:")).size(), 2);
         }
@@ -145,6 +148,7 @@ class Tst_Data_File : public QObject {
 
         // Already open from the menu: it is brought to the front, not opened a second time.
         fx->program->Form2->show();
+        QVERIFY(QFile::remove(data()));  // the showing wrote it
         Modal_Closer closer;
         form->Load1Click();
         QVERIFY(closer.seen.isEmpty());
