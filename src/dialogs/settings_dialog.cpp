@@ -178,7 +178,7 @@ void TForm2::Btn_OK_Click() {
     TForm1* main = a.Form1;
     if (main && a.Form12)
         for (int row = 1; row <= 10; ++row)
-            main->Name_Label(row)->setText(a.Form12->Name_Edit(row)->text());
+            main->Set_Row_Name(row, a.Form12->Name_Edit(row)->text());
     hide();
     if (main)
         main->Save_Settings();

@@ -133,3 +133,8 @@ void TForm2::Buttons_arrange() {
     m->Btn_Send_->move(m->ProgressBar1->x(), m->Btn_Send_->y());
     m->Btn_Read_->move(m->ProgressBar1->x() + m->Btn_Send_->width() + 20, m->Btn_Read_->y());
 }
+
+void TForm1::Set_Row_Name(int row, const QString& name) {
+    Name_Label(row)->setText(name);
+    Name_Label(row)->adjustSize();
+}

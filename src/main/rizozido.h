@@ -74,6 +74,7 @@ class TForm1 : public QMainWindow {
 
     // Layout of the rows (main/layout.cpp)
     void FormResize();
+    void Set_Row_Name(int row, const QString& name);  // the row label takes the name and its width
 
     // Brightness and backlight selectors (brightness/mode_selection.cpp)
     void RadioGroup1Click();

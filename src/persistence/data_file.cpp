@@ -6,6 +6,7 @@
 
 #include "content/fit_value.h"
 #include "core/app.h"
+#include "core/text_editor.h"
 #include "dialogs/error_dialogs.h"
 #include "dialogs/settings_dialog.h"
 #include "main/rizozido.h"
@@ -90,11 +91,5 @@ void TForm1::Show1Click() {
         return;
     }
     // The editor gets the path as one argument, with no shell between, and runs on its own.
-#if defined(Q_OS_WIN)
-    QProcess::startDetached(QStringLiteral("notepad.exe"), {path});
-#elif defined(Q_OS_MACOS)
-    QProcess::startDetached(QStringLiteral("open"), {QStringLiteral("-t"), path});
-#else
-    QProcess::startDetached(QStringLiteral("xdg-open"), {path});
-#endif
+    Start_Text_Editor(path);
 }

@@ -160,10 +160,8 @@ void TForm1::Load_Settings() {
     for (int i = 1; i <= 5; ++i)
         board->Currency_Box(i)->setCurrentText(
             Text_Of(ini.text(kTablo, "VAL_" + QByteArray::number(i)).value_or(kDefaultCodes[i - 1])));
-    for (int row = 1; row <= 10; ++row) {
-        Name_Label(row)->setText(board->Name_Edit(row)->text());
-        Name_Label(row)->adjustSize();
-    }
+    for (int row = 1; row <= 10; ++row)
+        Set_Row_Name(row, board->Name_Edit(row)->text());
 
     settings->CheckBox5Click();
     board->ui()->RadioGroup2->setItemIndex(1);

@@ -21,17 +21,6 @@ namespace {
 const QString kIni = QStringLiteral("Vevuvored_edizu.ini");
 const QString kData = QStringLiteral("Tablo_data.tbl");
 
-QByteArray Read_All(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write_All(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 }  // namespace
 
 class Tst_Settings_Dialog : public QObject {
