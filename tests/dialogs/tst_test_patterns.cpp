@@ -58,12 +58,7 @@ class Tst_Test_Patterns : public QObject {
     void init() {
         fx = std::make_unique<Program_Fixture>(false);
         closer = std::make_unique<Modal_Closer>();
-        fx->start();
-        Spin_Events(50);
-        closer->seen.clear();
-        notices() = Notices();
-        app().Attempts = 1;
-        app().Timeout_for_command = 300;
+        Start_For_Board_Tests(*fx, *closer);
         f1()->show();
     }
     void cleanup() {

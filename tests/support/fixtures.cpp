@@ -160,3 +160,12 @@ void Write_All(const QString& path, const QByteArray& bytes) {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
+
+void Start_For_Board_Tests(Program_Fixture& fx, Modal_Closer& closer) {
+    fx.start();
+    Spin_Events(50);
+    closer.seen.clear();
+    notices() = Notices();
+    app().Attempts = 1;
+    app().Timeout_for_command = 300;
+}

@@ -72,6 +72,10 @@ private:
     bool mounted_ = false;
 };
 
+// Runs the start-up step and leaves a clean slate for an operation against the board: no modal
+// windows or notices recorded, one attempt with a short time-out.
+void Start_For_Board_Tests(Program_Fixture& fx, Modal_Closer& closer);
+
 // A whole file's bytes (empty when it cannot be read), and writing them.
 QByteArray Read_All(const QString& path);
 void Write_All(const QString& path, const QByteArray& bytes);
