@@ -14,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Classify_Reply(line, true);
     Parse_Event_Line(line);
     Board_Field_Array fields;
-    if (Parse_Read_Fields(line, fields) == Answer_Grammar::Valid) Settings_Fields_Usable(fields);
+    if (Parse_Read_Fields(line, fields) == Answer_Grammar::Valid)
+        Settings_Fields_Usable(fields);
     return 0;
 }

@@ -12,7 +12,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     Ini_Document ini = Ini_Document::parse(bytes);
-    if (ini.serialize() != bytes) std::abort();  // what was read is written back unchanged
+    if (ini.serialize() != bytes)
+        std::abort();  // what was read is written back unchanged
     ini.integer("Settings", "Attempts");
     ini.boolean("Tablo", "1st_Currency");
     ini.eraseSection("Settings");

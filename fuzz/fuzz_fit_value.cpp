@@ -8,7 +8,8 @@
 #include "content/fit_value.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 3) return 0;
+    if (size < 3)
+        return 0;
     const int digits = 1 + data[0] % 5;
     const int caret = data[1] % 16;
     const QString key = QString(QChar(data[2]));
@@ -17,10 +18,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = QString::fromLatin1(split < 0 ? rest : rest.left(split));
     const QString previous = split < 0 ? QString() : QString::fromLatin1(rest.mid(split + 1));
     const Fit_Result r = Fit_Value(text, previous, key, digits, caret);
-    if (r.text.size() < digits || r.text.size() > digits + 1) std::abort();
-    if (r.text.startsWith(QLatin1Char('.')) || r.text.count(QLatin1Char('.')) > 1) std::abort();
+    if (r.text.size() < digits || r.text.size() > digits + 1)
+        std::abort();
+    if (r.text.startsWith(QLatin1Char('.')) || r.text.count(QLatin1Char('.')) > 1)
+        std::abort();
     for (QChar c : r.text)
-        if (!c.isDigit() && c != QLatin1Char('.')) std::abort();
-    if (r.caret > caret) std::abort();
+        if (!c.isDigit() && c != QLatin1Char('.'))
+            std::abort();
+    if (r.caret > caret)
+        std::abort();
     return 0;
 }

@@ -44,7 +44,8 @@ void TForm11::FormShow() {
 void TForm11::RadioGroup1Click() {
     App& a = app();
     const int item = ui_->RadioGroup1->itemIndex();
-    if (item < 0) return;
+    if (item < 0)
+        return;
     if (a.Upload_Running || a.Reading_In_Progress) {
         // The board is busy with the previous pattern: leave the rows and the choice as they were.
         const QSignalBlocker quiet(ui_->RadioGroup1);
@@ -53,10 +54,14 @@ void TForm11::RadioGroup1Click() {
     }
     chosen_ = item;
     const QString text = Pattern_Text(item);
-    for (int row = 1; row <= 10; ++row) a.Form1->Edit(row)->setText(text);
+    for (int row = 1; row <= 10; ++row)
+        a.Form1->Edit(row)->setText(text);
     if (item == kRowByRowPattern)
-        for (int row = 1; row <= 10; ++row) a.Form1->Edit(row)->setText(Pattern_Text(row - 1));
+        for (int row = 1; row <= 10; ++row)
+            a.Form1->Edit(row)->setText(Pattern_Text(row - 1));
     Upload_Values();
 }
 
-void TForm11::Button2Click() { hide(); }
+void TForm11::Button2Click() {
+    hide();
+}

@@ -11,7 +11,7 @@ class TForm11;
 // window that stays on top; not modal.
 class TForm11 : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TForm11(QWidget* parent = nullptr);
     ~TForm11() override;
     Ui::TForm11* ui() const { return ui_.get(); }
@@ -24,10 +24,10 @@ public:
     static QString Pattern_Text(int item);
     static constexpr int kRowByRowPattern = 17;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     std::unique_ptr<Ui::TForm11> ui_;
     int chosen_ = -1;  // the pattern chosen last, to undo a choice refused during an upload
 };

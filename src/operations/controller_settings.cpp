@@ -15,15 +15,19 @@
 
 void TForm2::Send_Settings() {
     App& a = app();
-    if (a.Settings_Loading || a.Reading_In_Progress || a.Settings_Sending) return;
+    if (a.Settings_Loading || a.Reading_In_Progress || a.Settings_Sending)
+        return;
     a.Settings_Sending = true;
     Ui::TForm1* m = a.Form1->ui();
     Ui::TForm13* f13 = a.Form13->ui();
 
     // Nothing chosen is sent as the first item; the selectors' handlers stay quiet meanwhile.
-    if (m->RadioGroup1->itemIndex() < 0) m->RadioGroup1->setItemIndex(0);
-    if (m->RadioGroup2->itemIndex() < 0) m->RadioGroup2->setItemIndex(0);
-    if (ui_->RadioGroup1->itemIndex() < 0) ui_->RadioGroup1->setItemIndex(0);
+    if (m->RadioGroup1->itemIndex() < 0)
+        m->RadioGroup1->setItemIndex(0);
+    if (m->RadioGroup2->itemIndex() < 0)
+        m->RadioGroup2->setItemIndex(0);
+    if (ui_->RadioGroup1->itemIndex() < 0)
+        ui_->RadioGroup1->setItemIndex(0);
 
     Controller_Settings s;
     s.brightness_code = Brightness_Code_Of(m->RadioGroup1->itemIndex(), f13->TntRadioGroup2->itemIndex());

@@ -22,7 +22,8 @@ void Enable_Operation_Controls(bool read_button) {
     Ui::TForm1* m = app().Form1->ui();
     m->RadioGroup1->setEnabled(true);
     m->RadioGroup2->setEnabled(true);
-    if (read_button) m->Btn_Read_->setEnabled(true);
+    if (read_button)
+        m->Btn_Read_->setEnabled(true);
 }
 
 void Disable_Operation_Controls() {
@@ -33,12 +34,15 @@ void Disable_Operation_Controls() {
     m->RadioGroup2->setEnabled(false);
 }
 
-void Status(const QString& text) { app().Form1->Set_Status(0, text); }
+void Status(const QString& text) {
+    app().Form1->Set_Status(0, text);
+}
 
 // Searches the board's port; without a board says so plainly and returns false.
 bool Find_Board() {
     app().Form2->Button2Click();
-    if (app().Port_Found) return true;
+    if (app().Port_Found)
+        return true;
     Status(QStringLiteral("No transport device"));
     Beep();
     Show_Transport_Message();
@@ -52,7 +56,9 @@ void Save_And_Go_On(F save) {
     Run_Handler(save);
 }
 
-int Field(int index) { return app().Board_Fields[index].toInt(); }
+int Field(int index) {
+    return app().Board_Fields[index].toInt();
+}
 
 // Puts the controller settings of a valid answer into their controls.
 void Apply_Controller_Fields() {
@@ -87,7 +93,8 @@ void Apply_Controller_Fields() {
 
 void Read_Values() {
     App& a = app();
-    if (a.Reading_In_Progress) return;
+    if (a.Reading_In_Progress)
+        return;
     a.Reading_In_Progress = true;
     TForm1* f1 = a.Form1;
     Board_Link& link = a.link;
@@ -108,9 +115,11 @@ void Read_Values() {
                 o.Timed_Out = true;
             } else {
                 Board_Field_Array fields;
-                for (int i = 1; i <= 32; ++i) fields[i] = a.Board_Fields[i].toLatin1();
+                for (int i = 1; i <= 32; ++i)
+                    fields[i] = a.Board_Fields[i].toLatin1();
                 const bool grammar = Parse_Read_Fields(o.Reply_Line, fields) == Answer_Grammar::Valid;
-                for (int i = 1; i <= 32; ++i) a.Board_Fields[i] = QString::fromLatin1(fields[i]);
+                for (int i = 1; i <= 32; ++i)
+                    a.Board_Fields[i] = QString::fromLatin1(fields[i]);
                 // Settings that cannot be applied as they stand make the whole answer a data error.
                 if (!grammar || !Settings_Fields_Usable(fields)) {
                     o.Read_Received = false;
@@ -120,12 +129,15 @@ void Read_Values() {
         }
 
         if (o.Read_Received) {
-            for (int row = 1; row <= 10; ++row) a.Read_Back_Text += a.Board_Value(row);
+            for (int row = 1; row <= 10; ++row)
+                a.Read_Back_Text += a.Board_Value(row);
             if (a.Upload_Chain_Active) {
-                for (int row = 1; row <= 10; ++row) a.Board_Value(row) = f1->Edit(row)->text();
+                for (int row = 1; row <= 10; ++row)
+                    a.Board_Value(row) = f1->Edit(row)->text();
             } else {
                 for (int row = 1; row <= 10; ++row)
-                    if (f1->Row_Check(row)->isChecked()) f1->Edit(row)->setText(a.Board_Value(row));
+                    if (f1->Row_Check(row)->isChecked())
+                        f1->Edit(row)->setText(a.Board_Value(row));
                 Save_And_Go_On([f1] { f1->Save1Click(); });
                 Apply_Controller_Fields();
                 Save_And_Go_On([f1] { f1->Save_Settings(); });
@@ -157,12 +169,14 @@ void Read_Values() {
 
 void Upload_Values() {
     App& a = app();
-    if (a.Upload_Running || a.Reading_In_Progress) return;
+    if (a.Upload_Running || a.Reading_In_Progress)
+        return;
     a.Upload_Running = true;
     TForm1* f1 = a.Form1;
     Board_Link& link = a.link;
 
-    if (!a.Form2->ui()->CheckBox2->isChecked() && !a.Test_Mode) Save_And_Go_On([f1] { f1->Save1Click(); });
+    if (!a.Form2->ui()->CheckBox2->isChecked() && !a.Test_Mode)
+        Save_And_Go_On([f1] { f1->Save1Click(); });
     const bool ticker_was_running = f1->Timer2.isActive();
     Disable_Operation_Controls();
 
@@ -190,7 +204,8 @@ void Upload_Values() {
             if (o.Ok_Received) {
                 f1->ui()->ProgressBar1->setValue(1000);
                 Read_Values();
-                if (a.Read_Back_Text != a.Sent_Values_Text) o.Error_Received = true;
+                if (a.Read_Back_Text != a.Sent_Values_Text)
+                    o.Error_Received = true;
                 o.Ok_Received = true;
             }
             a.Upload_Chain_Active = false;
@@ -200,7 +215,8 @@ void Upload_Values() {
             Beep();
             a.Form8->Show_Modal_Unless_Visible();
         } else {
-            if (o.Ok_Received) Status(QStringLiteral("Sent OK"));
+            if (o.Ok_Received)
+                Status(QStringLiteral("Sent OK"));
             if (o.Error_Received) {
                 Status(QStringLiteral("Data error"));
                 Beep();

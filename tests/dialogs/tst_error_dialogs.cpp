@@ -19,11 +19,12 @@ class Tst_Error_Dialogs : public QObject {
     static QStringList Texts(QWidget* w) {
         QStringList texts;
         for (QLabel* l : w->findChildren<QLabel*>())
-            if (!l->text().isEmpty()) texts << l->text();
+            if (!l->text().isEmpty())
+                texts << l->text();
         return texts;
     }
 
-private slots:
+  private slots:
     void init() {
         fx = std::make_unique<Program_Fixture>(true);
         fx->start();
@@ -75,7 +76,8 @@ private slots:
         QObject::connect(&closer, &QTimer::timeout, [&] {
             if (auto* box = qobject_cast<TAboutBox*>(QApplication::activeModalWidget())) {
                 ++boxes;
-                seen << box->windowTitle() + "|" + box->ui()->Label1->text() + "|" + box->ui()->Version->text();
+                seen << box->windowTitle() + "|" + box->ui()->Label1->text() + "|" +
+                            box->ui()->Version->text();
                 QTest::mouseClick(box->ui()->OKButton, Qt::LeftButton);
             }
         });

@@ -12,21 +12,43 @@
 #include "ui_tform2.h"
 
 namespace {
-const QStringList kExampleRows = {"2.65", "2.70", "3.05", "3.12", "1.99", "2.01", "100", "2.50", "7.77", "8.88"};
+const QStringList kExampleRows = {"2.65", "2.70", "3.05", "3.12", "1.99",
+                                  "2.01", "100",  "2.50", "7.77", "8.88"};
 const QByteArray kExampleSend = "SEND=2.6500,2.7000,3.0500,3.1200,1.9900,2.0100,10000,2.5000,00000,00000,";
 
 // A read answer with the given fields (1..32), framed with its checksum; extra changes the text.
 QByteArray Read_Body(QStringList fields) {
     QByteArray body = "READ=";
-    for (const QString& f : fields) body += f.toLatin1() + ',';
+    for (const QString& f : fields)
+        body += f.toLatin1() + ',';
     return body;
 }
 QStringList Default_Fields() {
     QStringList f;
-    for (int i = 1; i <= 10; ++i) f << QString("%1.00").arg(i);
-    f << "0" << "0" << "0";                                                           // 11..13
-    f << "3" << "1" << "1" << "605" << "1230" << "250" << "5" << "4" << "1" << "1380"  // 14..23
-      << "420" << "0" << "0" << "1" << "1" << "10" << "0" << "1" << "1";               // 24..32
+    for (int i = 1; i <= 10; ++i)
+        f << QString("%1.00").arg(i);
+    f << "0"
+      << "0"
+      << "0";  // 11..13
+    f << "3"
+      << "1"
+      << "1"
+      << "605"
+      << "1230"
+      << "250"
+      << "5"
+      << "4"
+      << "1"
+      << "1380"  // 14..23
+      << "420"
+      << "0"
+      << "0"
+      << "1"
+      << "1"
+      << "10"
+      << "0"
+      << "1"
+      << "1";  // 24..32
     return f;
 }
 }  // namespace
@@ -40,17 +62,19 @@ class Tst_Board_Operations : public QObject {
     QString status() const { return f1()->Status(0); }
 
     void setRows(const QStringList& rows) {
-        for (int row = 1; row <= 10; ++row) f1()->Edit(row)->setText(rows[row - 1]);
+        for (int row = 1; row <= 10; ++row)
+            f1()->Edit(row)->setText(rows[row - 1]);
         f1()->Row_Check(9)->setChecked(false);
         f1()->Row_Check(10)->setChecked(false);
     }
     QStringList dataFileLines() const {
         QFile f(fx->path("Tablo_data.tbl"));
-        if (!f.open(QIODevice::ReadOnly)) return {};
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
         return QString::fromLatin1(f.readAll()).split("\r\n", Qt::SkipEmptyParts);
     }
 
-private slots:
+  private slots:
     void init() {
         fx = std::make_unique<Program_Fixture>(false);
         closer = std::make_unique<Modal_Closer>();
@@ -114,22 +138,22 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::addColumn<int>("beeps");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("SEND not answered") << QStringList{"--silent-on", "SEND"} << "Connection error" << 1
-                                           << "კავშირის შეცდომა";
-        QTest::newRow("SEND answered ERROR") << QStringList{"--error-on", "SEND"} << "Data error" << 1
-                                             << "მონაცემები გადაიცა შეცდომით";
-        QTest::newRow("SETS not answered") << QStringList{"--silent-on", "SETS"} << "Connection error" << 1
-                                           << "კავშირის შეცდომა";
-        QTest::newRow("SETS answered ERROR") << QStringList{"--error-on", "SETS"} << "Data error" << 2
-                                             << "მონაცემები გადაიცა შეცდომით";
-        QTest::newRow("READ not answered") << QStringList{"--silent-on", "READ"} << "Connection error" << 1
-                                           << "კავშირის შეცდომა";
-        QTest::newRow("READ checksum bad") << QStringList{"--bad-checksum"} << "Connection error" << 1
-                                           << "კავშირის შეცდომა";
-        QTest::newRow("READ answered ERROR") << QStringList{"--error-on", "READ"} << "Data error" << 1
-                                             << "მონაცემები გადაიცა შეცდომით";
-        QTest::newRow("value read differs") << QStringList{"--change-field", "7=1000"} << "Data error" << 1
-                                            << "მონაცემები გადაიცა შეცდომით";
+        QTest::newRow("SEND not answered")
+            << QStringList{"--silent-on", "SEND"} << "Connection error" << 1 << "კავშირის შეცდომა";
+        QTest::newRow("SEND answered ERROR")
+            << QStringList{"--error-on", "SEND"} << "Data error" << 1 << "მონაცემები გადაიცა შეცდომით";
+        QTest::newRow("SETS not answered")
+            << QStringList{"--silent-on", "SETS"} << "Connection error" << 1 << "კავშირის შეცდომა";
+        QTest::newRow("SETS answered ERROR")
+            << QStringList{"--error-on", "SETS"} << "Data error" << 2 << "მონაცემები გადაიცა შეცდომით";
+        QTest::newRow("READ not answered")
+            << QStringList{"--silent-on", "READ"} << "Connection error" << 1 << "კავშირის შეცდომა";
+        QTest::newRow("READ checksum bad")
+            << QStringList{"--bad-checksum"} << "Connection error" << 1 << "კავშირის შეცდომა";
+        QTest::newRow("READ answered ERROR")
+            << QStringList{"--error-on", "READ"} << "Data error" << 1 << "მონაცემები გადაიცა შეცდომით";
+        QTest::newRow("value read differs")
+            << QStringList{"--change-field", "7=1000"} << "Data error" << 1 << "მონაცემები გადაიცა შეცდომით";
         QTest::newRow("same value read") << QStringList{"--change-field", "7=10000"} << "Sent OK" << 0 << "";
     }
     void uploadFailures() {
@@ -202,15 +226,15 @@ private slots:
             << "Connection error, data loaded from file" << false;
         QTest::newRow("31 fields") << QStringList{"--raw-read", QString::fromLatin1(Read_Body(short_fields))}
                                    << "Data error" << true;
-        QTest::newRow("7-digit field") << QStringList{"--raw-read", QString::fromLatin1(Read_Body(long_field))}
-                                       << "Data error" << true;
+        QTest::newRow("7-digit field")
+            << QStringList{"--raw-read", QString::fromLatin1(Read_Body(long_field))} << "Data error" << true;
         QTest::newRow("level out of range")
             << QStringList{"--raw-read", QString::fromLatin1(Read_Body(bad_level))} << "Data error" << true;
         QTest::newRow("flash not a number")
             << QStringList{"--raw-read", QString::fromLatin1(Read_Body(lone_minus))} << "Data error" << true;
         QTest::newRow("ERROR") << QStringList{"--error-on", "READ"} << "Data error" << true;
-        QTest::newRow("silent") << QStringList{"--silent-on", "READ"} << "Connection error, data loaded from file"
-                                << false;
+        QTest::newRow("silent") << QStringList{"--silent-on", "READ"}
+                                << "Connection error, data loaded from file" << false;
     }
     void readFailures() {
         QFETCH(QStringList, options);
@@ -224,13 +248,16 @@ private slots:
         QCOMPARE(this->status(), status);
         QCOMPARE(notices().beeps, 1);
         QCOMPARE(closer->seen.size(), readingDialog ? 1 : 0);
-        if (readingDialog) QVERIFY(closer->seen[0].contains("ტაბლოში მონაცემები დარღვეულია"));
+        if (readingDialog)
+            QVERIFY(closer->seen[0].contains("ტაბლოში მონაცემები დარღვეულია"));
         QVERIFY(!f1()->ui()->Btn_Send_->isEnabled());
         QVERIFY(f1()->ui()->Btn_Read_->isEnabled());
         QVERIFY(!app().Reading_In_Progress);
         // The rows show the program's own values again.
-        for (int row = 1; row <= 10; ++row) QCOMPARE(f1()->Edit(row)->text(), before[row - 1]);
-        if (!readingDialog) QCOMPARE(f1()->Status(1), QString());
+        for (int row = 1; row <= 10; ++row)
+            QCOMPARE(f1()->Edit(row)->text(), before[row - 1]);
+        if (!readingDialog)
+            QCOMPARE(f1()->Status(1), QString());
     }
 
     void secondUploadInsideARunningOneIsRefused() {
@@ -245,7 +272,8 @@ private slots:
         QCOMPARE(nested, 1);
         QCOMPARE(status(), QString("Sent OK"));
         int sends = 0;
-        for (const QByteArray& l : sim.received()) sends += l.startsWith("SEND=");
+        for (const QByteArray& l : sim.received())
+            sends += l.startsWith("SEND=");
         QCOMPARE(sends, 1);
     }
 };

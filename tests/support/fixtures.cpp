@@ -24,7 +24,8 @@ Program_Fixture::Program_Fixture(bool memory_ports) {
     Init_Application();
     QDir(dir_.path()).mkpath(QStringLiteral("ports"));
     QFile data(path(QStringLiteral("Tablo_data.tbl")));
-    if (data.open(QIODevice::WriteOnly)) data.write(QByteArray("0.000\r\n").repeated(10));
+    if (data.open(QIODevice::WriteOnly))
+        data.write(QByteArray("0.000\r\n").repeated(10));
     if (memory_ports) {
         Memory_Ports::clear();
         Memory_Ports::install();
@@ -140,7 +141,8 @@ Scratch_Mount::Scratch_Mount(const QString& path) : path_(path) {
 }
 
 Scratch_Mount::~Scratch_Mount() {
-    if (!mounted_) return;
+    if (!mounted_)
+        return;
     QProcess umount;
     umount.start(QStringLiteral("umount"), {path_});
     umount.waitForFinished(5000);

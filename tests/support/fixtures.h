@@ -61,13 +61,13 @@ class Board_Sim {
 // ignores a folder's permission bits, a read-only mount it cannot. mounted() is false where the
 // process may not mount; a test then skips.
 class Scratch_Mount {
-public:
+  public:
     explicit Scratch_Mount(const QString& path);
     ~Scratch_Mount();
     bool mounted() const { return mounted_; }
     bool makeReadOnly();
 
-private:
+  private:
     QString path_;
     bool mounted_ = false;
 };
