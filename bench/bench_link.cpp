@@ -2,7 +2,8 @@
 //  1. the CPU used by the process while it waits 2 s for a reply that never comes, as a fraction
 //     of the wall time (a 1 kHz polling loop would cost several percent);
 //  2. the round trip of "WHO=" against the simulated board paced at 9600 baud, as a ratio to the
-//     wire time of the bytes exchanged.
+//     wire time of the bytes exchanged;
+//  3. the port search: through COM3..COM256 when no name leads anywhere, and to a paced board on COM9.
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <cstdio>
 
 #include "core/app.h"
+#include "dialogs/settings_dialog.h"
 #include "fixtures.h"
 
 namespace {
@@ -80,6 +82,18 @@ int main(int argc, char** argv) {
                 "median ratio is %.3f)\n",
                 answer_ratios[answer_ratios.size() / 2]);
         }
+    }
+    {
+        QElapsedTimer t;
+        t.start();
+        app().Form2->Button2Click();
+        std::printf("port search, no port at all (254 names): %.1f ms, found %d\n", t.nsecsElapsed() / 1e6,
+                    app().Port_Found);
+        Board_Sim sim(fx.portsDir(), 9, {"--pace"});
+        t.restart();
+        app().Form2->Button2Click();
+        std::printf("port search, board on COM9 (COM3..COM8 absent): %.1f ms, found %d on %s\n",
+                    t.nsecsElapsed() / 1e6, app().Port_Found, qPrintable(app().Port_Number));
     }
     return 0;
 }
