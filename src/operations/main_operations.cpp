@@ -49,13 +49,6 @@ bool Find_Board() {
     return false;
 }
 
-// A save inside an operation that fails is shown, and the operation still runs to its end, so that
-// its buttons come back and its flags are cleared.
-template <class F>
-void Save_And_Go_On(F save) {
-    Run_Handler(save);
-}
-
 int Field(int index) {
     return app().Board_Fields[index].toInt();
 }
@@ -91,6 +84,8 @@ void Apply_Controller_Fields() {
 
 }  // namespace
 
+// A save or load inside an operation that fails is shown (Run_Handler), and the operation still runs to
+// its end, so that its buttons come back and its flags are cleared.
 void Read_Values() {
     App& a = app();
     if (a.Reading_In_Progress)
@@ -138,24 +133,24 @@ void Read_Values() {
                 for (int row = 1; row <= 10; ++row)
                     if (f1->Row_Check(row)->isChecked())
                         f1->Edit(row)->setText(a.Board_Value(row));
-                Save_And_Go_On([f1] { f1->Save1Click(); });
+                Run_Handler([f1] { f1->Save1Click(); });
                 Apply_Controller_Fields();
-                Save_And_Go_On([f1] { f1->Save_Settings(); });
+                Run_Handler([f1] { f1->Save_Settings(); });
             }
             f1->ui()->ProgressBar1->setValue(1000);
             Status(QStringLiteral("Reading Ok"));
             f1->ui()->Btn_Send_->setEnabled(true);
         }
         if (!a.Upload_Chain_Active && o.Error_Received) {
-            Save_And_Go_On([f1] { f1->Load1Click(); });
+            Run_Handler([f1] { f1->Load1Click(); });
             Status(QStringLiteral("Data error"));
             Beep();
             a.Form10->Show_Modal_Unless_Visible();
         }
         if (!a.Upload_Chain_Active && o.Timed_Out) {
-            Save_And_Go_On([f1] { f1->Load1Click(); });
+            Run_Handler([f1] { f1->Load1Click(); });
             f1->Set_Status(1, QString());
-            Save_And_Go_On([f1] { f1->Load_Controller_Settings(); });
+            Run_Handler([f1] { f1->Load_Controller_Settings(); });
             Status(QStringLiteral("Connection error, data loaded from file"));
             Beep();
         }
@@ -164,7 +159,7 @@ void Read_Values() {
     a.Form2->RadioGroup4Click();
     Enable_Operation_Controls(true);
     a.Reading_In_Progress = false;
-    Save_And_Go_On([f1] { f1->Save_Settings(); });
+    Run_Handler([f1] { f1->Save_Settings(); });
 }
 
 void Upload_Values() {
@@ -176,7 +171,7 @@ void Upload_Values() {
     Board_Link& link = a.link;
 
     if (!a.Form2->ui()->CheckBox2->isChecked() && !a.Test_Mode)
-        Save_And_Go_On([f1] { f1->Save1Click(); });
+        Run_Handler([f1] { f1->Save1Click(); });
     const bool ticker_was_running = f1->Timer2.isActive();
     Disable_Operation_Controls();
 
